@@ -1,0 +1,68 @@
+#include "core/disk_grid_widget.h"
+
+#include "core/twips.h"
+
+namespace {
+
+constexpr int PITCH = 600;  // twips between neighbouring cells
+constexpr int CELL_LEFT = 1560;
+
+}  // namespace
+
+QColor toQColor(ColourValue colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
+
+DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("diskGrid"));
+    setAttribute(Qt::WA_NoSystemBackground);
+    const int right = CELL_LEFT + PITCH * (BlockDisk::COLUMNS - 1) + 375;
+    const int bottom = TOP + PITCH * (BlockDisk::BLOCKS / BlockDisk::COLUMNS - 1) + 285;
+    setGeometry(twipsToPixels(LEFT), twipsToPixels(TOP), twipsToPixels(right - LEFT), twipsToPixels(bottom - TOP));
+
+    for (int i = 0; i < BlockDisk::BLOCKS; ++i) {
+        const int column = i % BlockDisk::COLUMNS;
+        const int row = i / BlockDisk::COLUMNS;
+        const int left = PITCH * column;
+        const int top = PITCH * row;
+
+        auto* label = new QLabel(QStringLiteral("0"), this);
+        label->setObjectName(QStringLiteral("B%1").arg(i));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(255), twipsToPixels(255));
+        m_labels.at(static_cast<std::size_t>(i)) = label;
+
+        auto* cell = new QLineEdit(this);
+        cell->setObjectName(QStringLiteral("Block%1").arg(i));
+        cell->setAccessibleName(QStringLiteral("Block %1").arg(i));
+        cell->setAlignment(Qt::AlignCenter);
+        // The texts are written by the program and never read back, so the user cannot edit them.
+        cell->setReadOnly(true);
+        cell->setGeometry(twipsToPixels(CELL_LEFT - LEFT + left), twipsToPixels(top), twipsToPixels(375),
+                          twipsToPixels(285));
+        m_cells.at(static_cast<std::size_t>(i)) = cell;
+    }
+    for (int i = 1; i < BlockDisk::BLOCKS; ++i)
+        setTabOrder(Block(i - 1), Block(i));
+}
+
+void DiskGridWidget::render(const BlockDisk& disk)
+{
+    for (int i = 0; i < BlockDisk::BLOCKS; ++i) {
+        const BlockDisk::Cell& cell = disk.cell(i);
+        QLineEdit* box = Block(i);
+
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, toQColor(cell.colour));
+        pal.setColor(QPalette::Text, cell.textColour ? toQColor(*cell.textColour) : palette().color(QPalette::Text));
+        if (pal != box->palette())
+            box->setPalette(pal);
+
+        const QString text = QString::fromStdString(cell.text);
+        if (box->text() != text)
+            box->setText(text);
+
+        const QString label = QString::fromStdString(disk.label(i));
+        if (B(i)->text() != label)
+            B(i)->setText(label);
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/block_disk.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <array>
+
+// The disk as every method screen draws it: the 64 cells Block(i) in an 8 x 8 grid, each with its
+// number label B(i) just to its left. A see-through widget laid over the form's client area.
+class DiskGridWidget final : public QWidget {
+    Q_OBJECT
+public:
+    // Left and top of label B(0), the grid's top-left corner on the form, in twips.
+    static constexpr int LEFT = 1320;
+    static constexpr int TOP = 3480;
+
+    explicit DiskGridWidget(QWidget* parent = nullptr);
+
+    QLineEdit* Block(int i) const { return m_cells.at(static_cast<std::size_t>(i)); }
+    QLabel* B(int i) const { return m_labels.at(static_cast<std::size_t>(i)); }
+
+    // Shows the disk's colours, texts, text colours and number labels.
+    void render(const BlockDisk& disk);
+
+private:
+    std::array<QLineEdit*, BlockDisk::BLOCKS> m_cells{};
+    std::array<QLabel*, BlockDisk::BLOCKS> m_labels{};
+};
+
+QColor toQColor(ColourValue colour);

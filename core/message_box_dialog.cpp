@@ -1,0 +1,15 @@
+#include "core/message_box_dialog.h"
+
+#include <QMessageBox>
+
+void MessageBoxDialog::show(const Message& message)
+{
+    if (m_beforeShow)
+        m_beforeShow();
+    const auto icon = message.icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical;
+    QMessageBox box(icon, QString::fromStdString(message.title), QString::fromStdString(message.text),
+                    QMessageBox::Ok, m_parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// A text is numeric when, apart from leading and trailing blanks (spaces and tabs), it is a decimal
+// number: an optional sign, digits with at most one decimal point and at least one digit, and an
+// optional exponent (E or e, an optional sign, digits). "", "   ", "12abc", "1 2" and "." are not.
+bool isNumeric(std::string_view text);
+
+// The number a numeric text spells, rounded to the nearest integer with halves going to the even
+// neighbour (2.5 -> 2, 3.5 -> 4, -0.5 -> 0). Values beyond the int32 range saturate at its ends
+// ("1e309" -> INT32_MAX), so callers can judge any typed value against their own limits.
+// Empty when the text is not numeric.
+std::optional<std::int32_t> readNumber(std::string_view text);
+
+// Whether a read number fits the 16-bit fields of the screens.
+constexpr bool fitsInt16(std::int32_t value) { return value >= -32768 && value <= 32767; }

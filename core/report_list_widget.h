@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/report_list.h"
+
+#include <QTreeWidget>
+
+// A report-style list view: column headers with widths and rows whose first cell has its own colour.
+class ReportListWidget final : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ReportListWidget(QWidget* parent = nullptr);
+
+    // Shows the list's columns and rows, changing only what differs.
+    void render(const ReportList& list);
+    // The rows shown, as texts (for readers and tests).
+    QStringList rowTexts(int row) const;
+};

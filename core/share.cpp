@@ -1,0 +1,28 @@
+#include "core/share.h"
+
+#include <cmath>
+
+std::int16_t Share::draw(int range)
+{
+    const double r = m_stream.next();
+    // A stream outside [0, 1) would be a fault of its own; keep the result in range regardless.
+    if (!(r > 0.0))
+        return 0;
+    const double scaled = std::floor(r * range);
+    if (scaled >= range)
+        return static_cast<std::int16_t>(range - 1);
+    return static_cast<std::int16_t>(scaled);
+}
+
+std::int16_t Share::RandomColourComponent() { return draw(254); }
+
+std::int16_t Share::RandomBlock() { return draw(64); }
+
+FileColour Share::DrawFileColour()
+{
+    FileColour c;
+    c.R = RandomColourComponent();
+    c.G = RandomColourComponent();
+    c.B = RandomColourComponent();
+    return c;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/colour.h"
+#include "core/random_stream.h"
+
+#include <cstdint>
+
+// The random draws that every screen makes, all from the one stream of the program.
+class Share {
+public:
+    explicit Share(RandomStream& stream) : m_stream(stream) {}
+
+    // Int(r * 254): 0..253.
+    std::int16_t RandomColourComponent();
+    // Int(r * 64): a block number 0..63.
+    std::int16_t RandomBlock();
+    // Three components in the order R, G, B.
+    FileColour DrawFileColour();
+
+private:
+    std::int16_t draw(int range);
+
+    RandomStream& m_stream;
+};

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Starts Pellucor on a virtual display, optionally types into it, and saves a PNG of its window.
+#
+#   scripts/screenshot.sh OUT.png [BUILD_DIR] [-- XDOTOOL_COMMAND ...]
+#
+# Each argument after -- is one xdotool command line run against the window, for example
+#   scripts/screenshot.sh shot.png build -- "type notes" "key Return" "type 8" "key Return"
+# Needs xvfb, xdotool and imagemagick; scripts/setup.sh --screenshots installs them.
+set -euo pipefail
+out=${1:?usage: screenshot.sh OUT.png [BUILD_DIR] [-- XDOTOOL_COMMAND ...]}
+shift
+build=build
+if [ $# -gt 0 ] && [ "$1" != "--" ]; then build=$1; shift; fi
+[ "${1:-}" = "--" ] && shift
+
+n=99
+while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
+
+"$build/pellucor" &
+app=$!
+win=""
+for _ in $(seq 200); do
+  win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1 || true)
+  [ -n "$win" ] && break
+  sleep 0.05
+done
+[ -n "$win" ] || { echo "screenshot: no window appeared" >&2; exit 1; }
+sleep 0.5
+for command in "$@"; do
+  # shellcheck disable=SC2086
+  xdotool $command
+  sleep 0.2
+done
+sleep 0.3
+import -window "$win" "$out"
+echo "saved $out"

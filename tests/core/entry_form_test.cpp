@@ -1,0 +1,94 @@
+#include "core/entry_form.h"
+
+#include "support/printers.h"
+#include "support/recording_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+EntryForm contiguousFields() { return EntryForm({Control::txFile, Control::txStart, Control::txLenght}); }
+
+}  // namespace
+
+TEST(EntryForm, FieldsCarryTheirOwnNamesUntilClearText)
+{
+    EntryForm form = contiguousFields();
+    EXPECT_EQ(form.text(Control::txFile), "txFile");
+    EXPECT_EQ(form.text(Control::txStart), "txStart");
+    EXPECT_EQ(form.text(Control::txLenght), "txLenght");
+    form.ClearText();
+    EXPECT_EQ(form.text(Control::txFile), "");
+    EXPECT_EQ(form.text(Control::txStart), "");
+    EXPECT_EQ(form.text(Control::txLenght), "");
+    EXPECT_FALSE(form.focusRequest().has_value());  // emptying the fields moves no focus
+}
+
+TEST(EntryForm, AScreenWithoutAStartFieldHasNone)
+{
+    EntryForm form({Control::txFile, Control::txLenght});
+    EXPECT_THROW((void)form.text(Control::txStart), std::out_of_range);
+    EXPECT_THROW(form.setText(Control::txStart, "1"), std::out_of_range);
+}
+
+TEST(EntryForm, FocusStaysPutWhenTheTargetCannotTakeIt)
+{
+    EntryForm form = contiguousFields();
+    form.moveFocus(Control::txStart);
+    form.setEnabled(Control::cmAdd, false);
+    form.moveFocus(Control::cmAdd);
+    EXPECT_EQ(form.takeFocusRequest(), Control::txStart);
+    EXPECT_FALSE(form.takeFocusRequest().has_value());
+    form.setEnabled(Control::cmAdd, true);
+    form.moveFocus(Control::cmAdd);
+    EXPECT_EQ(form.takeFocusRequest(), Control::cmAdd);
+}
+
+TEST(EntryForm, EachCheckShowsItsOwnMessageClearsTheFlagAndMovesOn)
+{
+    struct Case {
+        Control field;
+        const char* text;
+        std::optional<Message> failure;
+    };
+    const Case cases[] = {
+        {Control::txFile, "", messages::FILENAME_MISSING},
+        {Control::txFile, " ", std::nullopt},  // blanks make a name
+        {Control::txFile, "a.txt", std::nullopt},
+        {Control::txStart, "", messages::START_NOT_NUMERIC},
+        {Control::txStart, "12abc", messages::START_NOT_NUMERIC},
+        {Control::txStart, "99999", std::nullopt},  // range is not the check's business
+        {Control::txStart, " -4 ", std::nullopt},
+        {Control::txLenght, "1 2", messages::LENGHT_NOT_NUMERIC},
+        {Control::txLenght, "1e1", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EntryForm form = contiguousFields();
+        form.setText(c.field, c.text);
+        RecordingSink sink;
+        bool entryCheck = true;
+        form.runEnterCheck(c.field, Control::cmAdd, entryCheck, sink);
+        if (c.failure) {
+            ASSERT_EQ(sink.shown.size(), 1U) << c.text;
+            EXPECT_EQ(sink.shown[0], *c.failure);
+            EXPECT_FALSE(entryCheck);
+        } else {
+            EXPECT_TRUE(sink.shown.empty()) << c.text;
+            EXPECT_TRUE(entryCheck);
+        }
+        EXPECT_EQ(form.takeFocusRequest(), Control::cmAdd) << c.text;
+        EXPECT_EQ(form.text(c.field), c.text);  // a check never changes the text
+    }
+}
+
+TEST(EntryForm, MessagesAreTheProgramsOwnTexts)
+{
+    EXPECT_EQ(messages::FILENAME_MISSING,
+              (Message{"Please state the filename ", "Filename", MessageIcon::Information}));
+    EXPECT_EQ(messages::START_NOT_NUMERIC,
+              (Message{"Start value must be Numeric", "Wrong Start Value", MessageIcon::Critical}));
+    EXPECT_EQ(messages::LENGHT_NOT_NUMERIC,
+              (Message{"Lenght value must be Numeric", "Wrong Lenght Value", MessageIcon::Critical}));
+}

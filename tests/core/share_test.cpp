@@ -1,0 +1,77 @@
+#include "core/share.h"
+
+#include "support/printers.h"
+#include "support/scripted_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+TEST(Share, DrawsTakeTheFloorOfTheScaledValue)
+{
+    ScriptedStream stream({0.0, 0.5, 0.999999, 253.0 / 254.0, 0.0, 0.5, 0.999999, 63.0 / 64.0});
+    Share share(stream);
+    EXPECT_EQ(share.RandomColourComponent(), 0);
+    EXPECT_EQ(share.RandomColourComponent(), 127);
+    EXPECT_EQ(share.RandomColourComponent(), 253);
+    EXPECT_EQ(share.RandomColourComponent(), 253);
+    EXPECT_EQ(share.RandomBlock(), 0);
+    EXPECT_EQ(share.RandomBlock(), 32);
+    EXPECT_EQ(share.RandomBlock(), 63);
+    EXPECT_EQ(share.RandomBlock(), 63);
+}
+
+TEST(Share, FileColourTakesThreeDrawsInTheOrderRedGreenBlue)
+{
+    auto script = colourDraws(10, 20, 30);
+    script.push_back(0.25);
+    ScriptedStream stream(script);
+    Share share(stream);
+    const FileColour c = share.DrawFileColour();
+    EXPECT_EQ(c, (FileColour{10, 20, 30}));
+    EXPECT_EQ(c.packed(), packColour(10, 20, 30));
+    EXPECT_EQ(stream.drawn(), 3U);
+    EXPECT_EQ(share.RandomBlock(), 16);  // the stream goes on where the colour left it
+}
+
+TEST(Share, StreamValuesOutsideTheUnitIntervalStillGiveValidDraws)
+{
+    ScriptedStream stream({1.0, -0.5, std::numeric_limits<double>::quiet_NaN(), 7.0});
+    Share share(stream);
+    EXPECT_EQ(share.RandomColourComponent(), 253);
+    EXPECT_EQ(share.RandomColourComponent(), 0);
+    EXPECT_EQ(share.RandomBlock(), 0);
+    EXPECT_EQ(share.RandomBlock(), 63);
+}
+
+TEST(ProgramRandomStream, StartsFromTheSameStateInEveryRun)
+{
+    // The generator's sequence is fixed by the C++ standard, so these colours are the same on every
+    // platform: the first files of a fresh run always get these.
+    ProgramRandomStream first;
+    Share share(first);
+    EXPECT_EQ(share.DrawFileColour(), (FileColour{199, 63, 180}));
+    EXPECT_EQ(share.DrawFileColour(), (FileColour{240, 4, 102}));
+    EXPECT_EQ(share.DrawFileColour(), (FileColour{63, 5, 132}));
+
+    ProgramRandomStream a;
+    ProgramRandomStream b;
+    for (int i = 0; i < 10000; ++i) {
+        const double v = a.next();
+        ASSERT_EQ(v, b.next());
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+    }
+}
+
+TEST(ProgramRandomStream, ResolvesFinerThanSingleFloatPrecision)
+{
+    ProgramRandomStream stream;
+    bool finer = false;
+    for (int i = 0; i < 100 && !finer; ++i) {
+        const double v = stream.next();
+        finer = std::ldexp(v, 24) != std::floor(std::ldexp(v, 24));
+    }
+    EXPECT_TRUE(finer);
+}
