@@ -19,9 +19,9 @@ QPixmap drawPicture()
     p.setRenderHint(QPainter::Antialiasing);
 
     // A pale wash around the platter that fades to white well before the picture's edges.
-    QRadialGradient wash(QPointF(170, 112), 380);
+    QRadialGradient wash(QPointF(170, 112), 300);
     wash.setColorAt(0.0, QColor(0xe4, 0xec, 0xf7));
-    wash.setColorAt(0.5, QColor(0xf1, 0xf5, 0xfb));
+    wash.setColorAt(0.6, QColor(0xf1, 0xf5, 0xfb));
     wash.setColorAt(1.0, Qt::white);
     p.fillRect(pixmap.rect(), wash);
 

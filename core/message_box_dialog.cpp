@@ -1,5 +1,6 @@
 #include "core/message_box_dialog.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 void MessageBoxDialog::show(const Message& message)
@@ -11,5 +12,8 @@ void MessageBoxDialog::show(const Message& message)
                     QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
+    if (m_parent != nullptr)
+        box.setFont(m_parent->font());
+    box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, whatever the desktop's habit
     box.exec();
 }

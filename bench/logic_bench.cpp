@@ -1,0 +1,57 @@
+#include "contiguous/contiguous_allocator.h"
+#include "core/number_reading.h"
+#include "core/random_stream.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+class NullSink final : public MessageSink {
+public:
+    void show(const Message&) override {}
+};
+
+// The costliest Add there is: a whole-disk run that checks and paints all 64 blocks.
+void wholeDiskAdd(benchmark::State& state)
+{
+    ProgramRandomStream stream;
+    Share share(stream);
+    ContiguousAllocator screen(share);
+    screen.Form_Load();
+    NullSink sink;
+    for (auto _ : state) {
+        screen.clear();
+        auto& fields = screen.form().fields;
+        fields.setText(Control::txFile, "f");
+        fields.setText(Control::txStart, "0");
+        fields.setText(Control::txLenght, "64");
+        screen.add(sink);
+        benchmark::DoNotOptimize(screen.form().disk.usedCount());
+    }
+}
+BENCHMARK(wholeDiskAdd);
+
+// Reading the longest text a field can hold.
+void readLongNumber(benchmark::State& state)
+{
+    const std::string text = "0." + std::string(32000, '0') + "5e32001";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readNumber(text));
+}
+BENCHMARK(readLongNumber);
+
+void loadScreen(benchmark::State& state)
+{
+    ProgramRandomStream stream;
+    Share share(stream);
+    ContiguousAllocator screen(share);
+    for (auto _ : state) {
+        screen.Form_Load();
+        benchmark::DoNotOptimize(screen.form().directory.list().columns().size());
+    }
+}
+BENCHMARK(loadScreen);
+
+}  // namespace

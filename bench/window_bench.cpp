@@ -1,0 +1,59 @@
+#include "contiguous/contiguous_window.h"
+#include "core/random_stream.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "pellucor_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// What a user waits for when the screen opens: building the window with its 128 grid controls,
+// loading the screen and drawing the first frame.
+void openContiguousWindow(benchmark::State& state)
+{
+    application();
+    ProgramRandomStream stream;
+    Share share(stream);
+    ContiguousAllocator screen(share);
+    for (auto _ : state) {
+        auto window = std::make_unique<ContiguousWindow>(screen);
+        window->show();
+        benchmark::DoNotOptimize(window->grab());
+        window.reset();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(openContiguousWindow)->Unit(benchmark::kMillisecond);
+
+// One press of Add that fills the disk, as the window shows it.
+void addThroughTheWindow(benchmark::State& state)
+{
+    application();
+    ProgramRandomStream stream;
+    Share share(stream);
+    ContiguousAllocator screen(share);
+    ContiguousWindow window(screen);
+    for (auto _ : state) {
+        window.cmClear_Click();
+        auto& fields = screen.form().fields;
+        fields.setText(Control::txFile, "f");
+        fields.setText(Control::txStart, "0");
+        fields.setText(Control::txLenght, "64");
+        window.cmAdd_Click();
+    }
+}
+BENCHMARK(addThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
