@@ -71,8 +71,8 @@ void ContiguousAllocator::add(MessageSink& sink)
         f.disk.paint(b, m_currentColour.packed());
 
     f.directory.fitLenghtColumn();
-    f.directory.append(f.fields.text(Control::txFile), static_cast<int>(start), static_cast<int>(length),
-                       m_currentColour.packed());
+    f.directory.append(
+        f.fields.text(Control::txFile), static_cast<int>(start), static_cast<int>(length), m_currentColour.packed());
     ClearText();
     f.fields.moveFocus(Control::txFile);
 }

@@ -51,7 +51,7 @@ ContiguousWindow::ContiguousWindow(ContiguousAllocator& screen)
         caption->setBuddy(box);
         place(box, 1080, top, 1215, 285);
         connect(box, &QLineEdit::textEdited, this,
-                [this, control](const QString& text) { m_screen.form().fields.setText(control, text.toStdString()); });
+            [this, control](const QString& text) { m_screen.form().fields.setText(control, text.toStdString()); });
         return box;
     };
     txFile = makeField(Control::txFile, Label2, 240);

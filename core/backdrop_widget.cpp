@@ -39,8 +39,8 @@ QPixmap drawPicture()
         p.drawEllipse(centre, r, r);
     for (int s = 0; s < 16; ++s) {
         const double a = s * std::numbers::pi / 8.0;
-        p.drawLine(centre + QPointF(30 * std::cos(a), 30 * std::sin(a)),
-                   centre + QPointF(94 * std::cos(a), 94 * std::sin(a)));
+        p.drawLine(
+            centre + QPointF(30 * std::cos(a), 30 * std::sin(a)), centre + QPointF(94 * std::cos(a), 94 * std::sin(a)));
     }
     // One sector of used blocks, in the colours files get on the grid.
     const std::array<QColor, 3> used{QColor(0x9f, 0xc5, 0xe8), QColor(0xf2, 0xc4, 0x8f), QColor(0xb9, 0xde, 0xa6)};
@@ -81,8 +81,8 @@ QPixmap drawIcon(int size)
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
-    const std::array<QColor, 4> files{QColor(0x2f, 0x6d, 0xb5), QColor(0xe0, 0x8a, 0x1e), QColor(0x4c, 0xa0, 0x4a),
-                                      Qt::white};
+    const std::array<QColor, 4> files{
+        QColor(0x2f, 0x6d, 0xb5), QColor(0xe0, 0x8a, 0x1e), QColor(0x4c, 0xa0, 0x4a), Qt::white};
     // Which file each of the 4 x 4 blocks belongs to; 3 is free.
     const std::array<int, 16> owner{0, 0, 0, 3, 3, 1, 1, 1, 1, 3, 2, 2, 3, 3, 2, 3};
     const double cell = size / 4.0;

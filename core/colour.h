@@ -10,8 +10,7 @@ inline constexpr ColourValue FREE_COLOUR = 0xFFFFFF;
 
 constexpr ColourValue packColour(int r, int g, int b)
 {
-    return static_cast<ColourValue>(r) + 256U * static_cast<ColourValue>(g) +
-           65536U * static_cast<ColourValue>(b);
+    return static_cast<ColourValue>(r) + 256U * static_cast<ColourValue>(g) + 65536U * static_cast<ColourValue>(b);
 }
 
 constexpr int redOf(ColourValue c) { return static_cast<int>(c & 0xFFU); }

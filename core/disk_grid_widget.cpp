@@ -37,8 +37,8 @@ DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
         cell->setAlignment(Qt::AlignCenter);
         // The texts are written by the program and never read back, so the user cannot edit them.
         cell->setReadOnly(true);
-        cell->setGeometry(twipsToPixels(CELL_LEFT - LEFT + left), twipsToPixels(top), twipsToPixels(375),
-                          twipsToPixels(285));
+        cell->setGeometry(
+            twipsToPixels(CELL_LEFT - LEFT + left), twipsToPixels(top), twipsToPixels(375), twipsToPixels(285));
         m_cells.at(static_cast<std::size_t>(i)) = cell;
     }
     for (int i = 1; i < BlockDisk::BLOCKS; ++i)

@@ -8,8 +8,8 @@ void MessageBoxDialog::show(const Message& message)
     if (m_beforeShow)
         m_beforeShow();
     const auto icon = message.icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical;
-    QMessageBox box(icon, QString::fromStdString(message.title), QString::fromStdString(message.text),
-                    QMessageBox::Ok, m_parent);
+    QMessageBox box(
+        icon, QString::fromStdString(message.title), QString::fromStdString(message.text), QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
     if (m_parent != nullptr)

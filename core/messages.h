@@ -26,8 +26,7 @@ namespace messages {
 
 inline const Message FILENAME_MISSING{"Please state the filename ", "Filename", MessageIcon::Information};
 inline const Message START_NOT_NUMERIC{"Start value must be Numeric", "Wrong Start Value", MessageIcon::Critical};
-inline const Message LENGHT_NOT_NUMERIC{"Lenght value must be Numeric", "Wrong Lenght Value",
-                                            MessageIcon::Critical};
+inline const Message LENGHT_NOT_NUMERIC{"Lenght value must be Numeric", "Wrong Lenght Value", MessageIcon::Critical};
 inline const Message START_NOT_ALLOWED{"Start value not Allowed", "Wrong Start Value", MessageIcon::Critical};
 inline const Message LENGHT_OVERLOADED{"Lenght Overloaded", "Lenght Overloaded", MessageIcon::Critical};
 inline const Message WRITE_DENIED{"not allow to insert", "Write Denied", MessageIcon::Critical};

@@ -14,8 +14,8 @@ MethodWindow::MethodWindow(const QString& caption, int clientWidth, int clientHe
 {
     setWindowTitle(caption);
     setWindowIcon(pellucorIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(msSansSerif(8.25));
 
     auto* backdrop = new BackdropWidget(this);
@@ -38,8 +38,8 @@ QFont MethodWindow::msSansSerif(double points, bool bold)
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+        QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

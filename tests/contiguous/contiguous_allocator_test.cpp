@@ -12,8 +12,11 @@
 namespace {
 
 // Colours the scripted stream hands to the first files: (1,2,3), (4,5,6), ...
-FileColour nthColour(int n) { return {static_cast<std::int16_t>(3 * n + 1), static_cast<std::int16_t>(3 * n + 2),
-                                      static_cast<std::int16_t>(3 * n + 3)}; }
+FileColour nthColour(int n)
+{
+    return {static_cast<std::int16_t>(3 * n + 1), static_cast<std::int16_t>(3 * n + 2),
+        static_cast<std::int16_t>(3 * n + 3)};
+}
 
 std::vector<double> script(int files)
 {
@@ -133,8 +136,8 @@ TEST_F(ContiguousAllocatorTest, EnterRunsOnlyThatFieldsCheck)
 
 TEST_F(ContiguousAllocatorTest, StartOutsideTheDiskIsRefusedWhateverTheLength)
 {
-    for (const char* start : {"64", "-1", "63.5", "-0.6", "32768", "-32769", "99999999999999999999", "1e309",
-                              "-1e309"}) {
+    for (const char* start :
+        {"64", "-1", "63.5", "-0.6", "32768", "-32769", "99999999999999999999", "1e309", "-1e309"}) {
         const auto shown = add("f", start, "1");
         ASSERT_EQ(shown.size(), 1U) << start;
         EXPECT_EQ(shown[0], messages::START_NOT_ALLOWED) << start;
@@ -290,9 +293,9 @@ TEST_F(ContiguousAllocatorTest, ReloadingStartsOverButKeepsTheScreensOwnVariable
 TEST_F(ContiguousAllocatorTest, HostileTextNeverReachesTheDisk)
 {
     const std::string longName(100000, 'n');
-    const std::vector<std::pair<std::string, std::string>> inputs{
-        {"\t", "\t"}, {"1\n", "1"}, {"\xC3\xA9", "\xE2\x82\xAC"}, {"1e5", "1e-5"}, {"+", "-"},
-        {std::string(3, '\0'), "1"}, {"0x10", "1"}, {"\xFF\xFE", "2"}};
+    const std::vector<std::pair<std::string, std::string>> inputs{{"\t", "\t"}, {"1\n", "1"},
+        {"\xC3\xA9", "\xE2\x82\xAC"}, {"1e5", "1e-5"}, {"+", "-"}, {std::string(3, '\0'), "1"}, {"0x10", "1"},
+        {"\xFF\xFE", "2"}};
     for (const auto& [start, length] : inputs) {
         const auto shown = add(longName, start, length);
         EXPECT_FALSE(shown.empty()) << start << ' ' << length;

@@ -62,8 +62,7 @@ class ContiguousWindowTest : public QObject {
     std::unique_ptr<ContiguousAllocator> m_screen;
     std::unique_ptr<ContiguousWindow> m_window;
 
-    template <typename T>
-    T* control(const char* name) const
+    template <typename T> T* control(const char* name) const
     {
         T* found = m_window->findChild<T*>(QString::fromLatin1(name));
         if (found == nullptr)
@@ -233,7 +232,7 @@ private slots:
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY2(QApplication::focusWidget() == expected[i],
-                     qPrintable(QStringLiteral("step %1 reached %2").arg(i).arg(QApplication::focusWidget()->objectName())));
+                qPrintable(QStringLiteral("step %1 reached %2").arg(i).arg(QApplication::focusWidget()->objectName())));
         }
     }
 

@@ -15,11 +15,13 @@ private slots:
             const int col = i % 8;
             const int row = i / 8;
             const QRect cell(grid.Block(i)->mapTo(&form, QPoint(0, 0)), grid.Block(i)->size());
-            QCOMPARE(cell, QRect(twipsToPixels(1560 + 600 * col), twipsToPixels(3480 + 600 * row), twipsToPixels(375),
-                                 twipsToPixels(285)));
+            QCOMPARE(cell,
+                QRect(twipsToPixels(1560 + 600 * col), twipsToPixels(3480 + 600 * row), twipsToPixels(375),
+                    twipsToPixels(285)));
             const QRect label(grid.B(i)->mapTo(&form, QPoint(0, 0)), grid.B(i)->size());
-            QCOMPARE(label, QRect(twipsToPixels(1320 + 600 * col), twipsToPixels(3480 + 600 * row), twipsToPixels(255),
-                                  twipsToPixels(255)));
+            QCOMPARE(label,
+                QRect(twipsToPixels(1320 + 600 * col), twipsToPixels(3480 + 600 * row), twipsToPixels(255),
+                    twipsToPixels(255)));
             QVERIFY(label.center().x() < cell.left());  // each number stands just left of its cell
             QCOMPARE(grid.Block(i)->accessibleName(), QStringLiteral("Block %1").arg(i));
             QCOMPARE(grid.B(i)->text(), QStringLiteral("0"));

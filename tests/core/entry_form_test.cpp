@@ -85,10 +85,10 @@ TEST(EntryForm, EachCheckShowsItsOwnMessageClearsTheFlagAndMovesOn)
 
 TEST(EntryForm, MessagesAreTheProgramsOwnTexts)
 {
-    EXPECT_EQ(messages::FILENAME_MISSING,
-              (Message{"Please state the filename ", "Filename", MessageIcon::Information}));
+    EXPECT_EQ(
+        messages::FILENAME_MISSING, (Message{"Please state the filename ", "Filename", MessageIcon::Information}));
     EXPECT_EQ(messages::START_NOT_NUMERIC,
-              (Message{"Start value must be Numeric", "Wrong Start Value", MessageIcon::Critical}));
+        (Message{"Start value must be Numeric", "Wrong Start Value", MessageIcon::Critical}));
     EXPECT_EQ(messages::LENGHT_NOT_NUMERIC,
-              (Message{"Lenght value must be Numeric", "Wrong Lenght Value", MessageIcon::Critical}));
+        (Message{"Lenght value must be Numeric", "Wrong Lenght Value", MessageIcon::Critical}));
 }
