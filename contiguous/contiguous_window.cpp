@@ -50,7 +50,7 @@ ContiguousWindow::ContiguousWindow(ContiguousAllocator& screen)
         box->setAccessibleName(caption->text());
         caption->setBuddy(box);
         place(box, 1080, top, 1215, 285);
-        connect(box, &QLineEdit::textEdited, this,
+        connect(box, &QLineEdit::textChanged, this,
             [this, control](const QString& text) { m_screen.form().fields.setText(control, text.toStdString()); });
         return box;
     };

@@ -334,6 +334,16 @@ private slots:
         QCOMPARE(txStart()->text(), QStringLiteral(" 12 "));
     }
 
+    void whateverChangesAFieldReachesTheScreen()
+    {
+        txFile()->setFocus();
+        QTest::keyClicks(txFile(), QStringLiteral("abc"));
+        QTest::keyClick(txFile(), Qt::Key_Z, Qt::ControlModifier);
+        txStart()->insert(QStringLiteral("12"));
+        QCOMPARE(QString::fromStdString(m_screen->form().fields.text(Control::txFile)), txFile()->text());
+        QCOMPARE(m_screen->form().fields.text(Control::txStart), std::string("12"));
+    }
+
     void clearEmptiesTheDiskTheFieldsAndTheList()
     {
         type(QStringLiteral("a"), QStringLiteral("0"), QStringLiteral("10"));
