@@ -14,9 +14,10 @@ constexpr int CLIENT_WIDTH = 10020;
 constexpr int CLIENT_HEIGHT = 8460;
 
 // A caption that sizes itself to its text, as the form's labels do; the given size is the least.
-QLabel* autoSizedLabel(const QString& text, QWidget* parent, int left, int top, int width, int height)
+QLabel* autoSizedLabel(const char* name, const QString& text, QWidget* parent, int left, int top, int width, int height)
 {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignCenter);
     MethodWindow::place(label, left, top, width, height);
     label->resize(label->size().expandedTo(label->sizeHint()));
@@ -37,12 +38,9 @@ ContiguousWindow::ContiguousWindow(ContiguousAllocator& screen)
     Frame1->setAutoFillBackground(true);
     place(Frame1, 6360, 120, 3495, 1335);
 
-    Label2 = autoSizedLabel(QStringLiteral("File"), Frame1, 240, 240, 240, 195);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label4 = autoSizedLabel(QStringLiteral("Start"), Frame1, 240, 600, 330, 195);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label3 = autoSizedLabel(QStringLiteral("Lenght"), Frame1, 240, 960, 510, 195);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label2 = autoSizedLabel("Label2", QStringLiteral("File"), Frame1, 240, 240, 240, 195);
+    Label4 = autoSizedLabel("Label4", QStringLiteral("Start"), Frame1, 240, 600, 330, 195);
+    Label3 = autoSizedLabel("Label3", QStringLiteral("Lenght"), Frame1, 240, 960, 510, 195);
 
     const auto makeField = [this](Control control, QLabel* caption, int top) {
         auto* box = new QLineEdit(QString::fromLatin1(controlName(control)), Frame1);

@@ -17,8 +17,6 @@ public:
     explicit ContiguousWindow(ContiguousAllocator& screen);
     ~ContiguousWindow() override;
 
-    ContiguousAllocator& screen() { return m_screen; }
-
     // Key presses in the entry fields; 13 is Enter.
     void txFile_KeyPress(int KeyAscii);
     void txStart_KeyPress(int KeyAscii);
