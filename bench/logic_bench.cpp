@@ -1,6 +1,7 @@
 #include "contiguous/contiguous_allocator.h"
 #include "core/number_reading.h"
 #include "core/random_stream.h"
+#include "whole_disk_file.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,10 +24,7 @@ void wholeDiskAdd(benchmark::State& state)
     NullSink sink;
     for (auto _ : state) {
         screen.clear();
-        auto& fields = screen.form().fields;
-        fields.setText(Control::txFile, "f");
-        fields.setText(Control::txStart, "0");
-        fields.setText(Control::txLenght, "64");
+        typeWholeDiskFile(screen);
         screen.add(sink);
         benchmark::DoNotOptimize(screen.form().disk.usedCount());
     }

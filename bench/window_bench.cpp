@@ -1,5 +1,6 @@
 #include "contiguous/contiguous_window.h"
 #include "core/random_stream.h"
+#include "whole_disk_file.h"
 
 #include <QApplication>
 
@@ -47,10 +48,7 @@ void addThroughTheWindow(benchmark::State& state)
     ContiguousWindow window(screen);
     for (auto _ : state) {
         window.cmClear_Click();
-        auto& fields = screen.form().fields;
-        fields.setText(Control::txFile, "f");
-        fields.setText(Control::txStart, "0");
-        fields.setText(Control::txLenght, "64");
+        typeWholeDiskFile(screen);
         window.cmAdd_Click();
     }
 }
