@@ -20,12 +20,12 @@ void wholeDiskAdd(benchmark::State& state)
     ProgramRandomStream stream;
     Share share(stream);
     ContiguousAllocator screen(share);
-    screen.Form_Load();
+    screen.load();
     NullSink sink;
     for (auto _ : state) {
         screen.clear();
         typeWholeDiskFile(screen);
-        screen.add(sink);
+        screen.addFile(sink);
         benchmark::DoNotOptimize(screen.form().disk.usedCount());
     }
 }
@@ -46,7 +46,7 @@ void loadScreen(benchmark::State& state)
     Share share(stream);
     ContiguousAllocator screen(share);
     for (auto _ : state) {
-        screen.Form_Load();
+        screen.load();
         benchmark::DoNotOptimize(screen.form().directory.list().columns().size());
     }
 }

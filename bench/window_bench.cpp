@@ -47,9 +47,9 @@ void addThroughTheWindow(benchmark::State& state)
     ContiguousAllocator screen(share);
     ContiguousWindow window(screen);
     for (auto _ : state) {
-        window.cmClear_Click();
+        window.onClearClicked();
         typeWholeDiskFile(screen);
-        window.cmAdd_Click();
+        window.onAddClicked();
     }
 }
 BENCHMARK(addThroughTheWindow)->Unit(benchmark::kMicrosecond);

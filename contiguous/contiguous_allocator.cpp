@@ -8,46 +8,22 @@ namespace {
 
 constexpr int LAST_BLOCK = BlockDisk::BLOCKS - 1;
 
-// Where the focus goes after each field's Enter-key check.
-Control nextAfter(Control field)
-{
-    switch (field) {
-    case Control::txFile: return Control::txStart;
-    case Control::txStart: return Control::txLenght;
-    default: return Control::cmAdd;
-    }
-}
-
 }  // namespace
 
-void ContiguousAllocator::Form_Load()
+void ContiguousAllocator::load()
 {
-    m_form.emplace();
-    m_form->disk.reset();
-    ClearText();
-    m_form->directory.createColumns();
-    m_form->directory.clear();
+    Form& f = buildForm();
+    f.disk.reset();
+    clearFields();
+    f.directory.createColumns();
+    f.directory.clear();
 }
 
-void ContiguousAllocator::enterPressed(Control field, MessageSink& sink)
+void ContiguousAllocator::addFile(MessageSink& sink)
 {
-    if (!m_form || (field != Control::txFile && field != Control::txStart && field != Control::txLenght))
+    if (!isLoaded() || !drawColourAndCheckFields(sink))
         return;
-    m_form->fields.runEnterCheck(field, nextAfter(field), m_entryCheck, sink);
-}
-
-void ContiguousAllocator::add(MessageSink& sink)
-{
-    if (!m_form)
-        return;
-    Form& f = *m_form;
-
-    m_currentColour = m_share.DrawFileColour();
-    m_entryCheck = true;
-    for (const Control field : {Control::txFile, Control::txStart, Control::txLenght})
-        enterPressed(field, sink);
-    if (!m_entryCheck)
-        return;
+    Form& f = form();
 
     const std::int32_t start = readNumber(f.fields.text(Control::txStart)).value_or(-1);
     if (start < 0 || start > LAST_BLOCK) {
@@ -73,21 +49,15 @@ void ContiguousAllocator::add(MessageSink& sink)
     f.directory.fitLenghtColumn();
     f.directory.append(
         f.fields.text(Control::txFile), static_cast<int>(start), static_cast<int>(length), m_currentColour.packed());
-    ClearText();
+    clearFields();
     f.fields.moveFocus(Control::txFile);
 }
 
 void ContiguousAllocator::clear()
 {
-    if (!m_form)
+    if (!isLoaded())
         return;
-    m_form->disk.reset();
-    ClearText();
-    m_form->directory.clear();
-}
-
-void ContiguousAllocator::ClearText()
-{
-    if (m_form)
-        m_form->fields.ClearText();
+    form().disk.reset();
+    clearFields();
+    form().directory.clear();
 }

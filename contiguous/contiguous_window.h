@@ -3,41 +3,32 @@
 #include "contiguous/contiguous_allocator.h"
 #include "core/method_window.h"
 
-class QFrame;
-class QLabel;
+class EntryFrameWidget;
 class QLineEdit;
 class QPushButton;
 class ReportListWidget;
 
 // The window "Contiguous Allocation": files are given by name, start block and length.
-// Loading the window loads the screen; destroying it unloads the screen.
+// Building the window loads the screen; destroying it unloads the screen.
 class ContiguousWindow final : public MethodWindow {
     Q_OBJECT
 public:
     explicit ContiguousWindow(ContiguousAllocator& screen);
     ~ContiguousWindow() override;
 
-    // Key presses in the entry fields; 13 is Enter.
-    void txFile_KeyPress(int KeyAscii);
-    void txStart_KeyPress(int KeyAscii);
-    void txLenght_KeyPress(int KeyAscii);
-    void cmAdd_Click();
-    void cmClear_Click();
+    void onAddClicked();
+    void onClearClicked();
 
 protected:
+    EntryForm* entryForm() override;
+    void onEnterPressed(Control field) override;
     void render() override;
 
 private:
-    void Form_Load();
-    QLineEdit* field(Control control) const;
-    QWidget* focusTarget(Control control) const;
+    void load();
 
     ContiguousAllocator& m_screen;
-    QFrame* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
+    EntryFrameWidget* Frame1 = nullptr;
     QLineEdit* txFile = nullptr;
     QLineEdit* txStart = nullptr;
     QLineEdit* txLenght = nullptr;

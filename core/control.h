@@ -8,5 +8,8 @@ enum class Control {
     cmAdd,
     cmClear,
     cmNext,
+    lbToGo,
     lvDirectory,
+    lvIndex,
+    cmdChg,
 };

@@ -2,6 +2,8 @@
 
 #include "core/number_reading.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 const char* controlName(Control control)
@@ -13,7 +15,10 @@ const char* controlName(Control control)
     case Control::cmAdd: return "cmAdd";
     case Control::cmClear: return "cmClear";
     case Control::cmNext: return "cmNext";
+    case Control::lbToGo: return "lbToGo";
     case Control::lvDirectory: return "lvDirectory";
+    case Control::lvIndex: return "lvIndex";
+    case Control::cmdChg: return "cmdChg";
     }
     return "";
 }
@@ -60,7 +65,7 @@ void EntryForm::setText(Control field, std::string text)
     it->second = std::move(text);
 }
 
-void EntryForm::ClearText()
+void EntryForm::clearFields()
 {
     for (const Control f : m_fields)
         m_texts[f].clear();
@@ -73,6 +78,14 @@ bool EntryForm::isEnabled(Control control) const
 }
 
 void EntryForm::setEnabled(Control control, bool enabled) { m_disabled[control] = !enabled; }
+
+bool EntryForm::isVisible(Control control) const
+{
+    const auto it = m_hidden.find(control);
+    return it == m_hidden.end() || !it->second;
+}
+
+void EntryForm::setVisible(Control control, bool visible) { m_hidden[control] = !visible; }
 
 void EntryForm::moveFocus(Control target)
 {
@@ -87,11 +100,14 @@ std::optional<Control> EntryForm::takeFocusRequest()
     return request;
 }
 
-void EntryForm::runEnterCheck(Control field, Control next, bool& entryCheck, MessageSink& sink)
+void EntryForm::checkField(Control field, bool& entryCheck, MessageSink& sink)
 {
+    const auto it = std::find(m_fields.begin(), m_fields.end(), field);
+    if (it == m_fields.end())
+        return;
     if (const auto failure = enterCheckFailure(field, text(field))) {
         sink.show(*failure);
         entryCheck = false;
     }
-    moveFocus(next);
+    moveFocus(std::next(it) == m_fields.end() ? Control::cmAdd : *std::next(it));
 }

@@ -1,20 +1,23 @@
 #pragma once
 
+#include "core/control.h"
 #include "core/message_box_dialog.h"
+#include "core/screen.h"
 
 #include <QMainWindow>
 
 #include <initializer_list>
+#include <map>
 
-class BackdropWidget;
 class DiskGridWidget;
-
-// The screens the Method menu can lead to.
-enum class Method { Contiguous, Linked, Indexed };
+class EntryForm;
+class EntryFrameWidget;
+class QLabel;
+class ReportListWidget;
 
 // What the four method screens share: a fixed-size window with the program's icon, a white client
-// area with the decorative picture, the disk grid, the menu bar, and modal message boxes.
-// Positions and sizes are given in twips.
+// area with the decorative picture, the disk grid, the entry frame, the directory, the menu bar, and
+// modal message boxes. Positions and sizes are given in twips.
 class MethodWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,17 +37,35 @@ public:
 
 signals:
     void exitRequested();
-    void methodRequested(Method target);
+    void switchRequested(Screen target);
     void aboutRequested();
+    // The close box was used.
+    void closed();
 
 protected:
     // Adds "&Menu" with "E&xit", "Me&thod" with an item for each target, and the "&About" command.
-    void buildMenus(std::initializer_list<Method> targets);
+    // "&Indexed" leads to the linked index scheme.
+    void buildMenus(std::initializer_list<Screen> targets);
+    // The entry frame at left, top, width, height, wired to the form and to onEnterPressed.
+    void addEntryFrame(EntryFrameWidget* frame, int left, int top, int width, int height);
+    // The heading "Directory" and the directory list below it, at the given left edge and width.
+    ReportListWidget* addDirectory(int left, int width);
+    // The widget that stands for a control, so that its focus, enabled and shown states follow the form.
+    void registerControl(Control control, QWidget* widget);
+
+    // The form of the loaded screen, or null when the screen is not loaded.
+    virtual EntryForm* entryForm() = 0;
+    virtual void onEnterPressed(Control field) = 0;
     // Brings every control up to date with the screen's state.
     virtual void render() = 0;
+    // Brings the fields' texts, the enabled and shown states and the focus up to date with the form.
+    void renderForm();
     MessageSink& messages() { return m_messages; }
+
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     DiskGridWidget* m_grid = nullptr;
     MessageBoxDialog m_messages;
+    std::map<Control, QWidget*> m_controls;
 };

@@ -14,15 +14,15 @@ std::int16_t Share::draw(int range)
     return static_cast<std::int16_t>(scaled);
 }
 
-std::int16_t Share::RandomColourComponent() { return draw(254); }
+std::int16_t Share::randomColourComponent() { return draw(254); }
 
-std::int16_t Share::RandomBlock() { return draw(64); }
+std::int16_t Share::randomBlock() { return draw(64); }
 
-FileColour Share::DrawFileColour()
+FileColour Share::drawFileColour()
 {
     FileColour c;
-    c.R = RandomColourComponent();
-    c.G = RandomColourComponent();
-    c.B = RandomColourComponent();
+    c.R = randomColourComponent();
+    c.G = randomColourComponent();
+    c.B = randomColourComponent();
     return c;
 }

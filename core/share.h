@@ -11,11 +11,11 @@ public:
     explicit Share(RandomStream& stream) : m_stream(stream) {}
 
     // Int(r * 254): 0..253.
-    std::int16_t RandomColourComponent();
+    std::int16_t randomColourComponent();
     // Int(r * 64): a block number 0..63.
-    std::int16_t RandomBlock();
+    std::int16_t randomBlock();
     // Three components in the order R, G, B.
-    FileColour DrawFileColour();
+    FileColour drawFileColour();
 
 private:
     std::int16_t draw(int range);

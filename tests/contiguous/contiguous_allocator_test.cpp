@@ -31,7 +31,7 @@ std::vector<double> script(int files)
 
 class ContiguousAllocatorTest : public ::testing::Test {
 protected:
-    ContiguousAllocatorTest() { screen.Form_Load(); }
+    ContiguousAllocatorTest() { screen.load(); }
 
     void type(const std::string& file, const std::string& start, const std::string& length)
     {
@@ -45,7 +45,7 @@ protected:
     {
         type(file, start, length);
         RecordingSink sink;
-        screen.add(sink);
+        screen.addFile(sink);
         return sink.shown;
     }
 
@@ -278,11 +278,11 @@ TEST_F(ContiguousAllocatorTest, ReloadingStartsOverButKeepsTheScreensOwnVariable
     screen.unload();
     EXPECT_FALSE(screen.isLoaded());
     RecordingSink sink;
-    screen.add(sink);  // a screen without a window ignores its buttons
+    screen.addFile(sink);  // a screen without a window ignores its buttons
     screen.clear();
     EXPECT_TRUE(sink.shown.empty());
 
-    screen.Form_Load();
+    screen.load();
     EXPECT_EQ(disk().usedCount(), 0);
     EXPECT_EQ(directory().rowCount(), 0U);
     EXPECT_EQ(directory().columns().size(), 3U);

@@ -192,12 +192,12 @@ private slots:
         QCOMPARE(methods[1]->objectName(), QStringLiteral("mnIndexed"));
 
         QSignalSpy exitSpy(m_window.get(), &MethodWindow::exitRequested);
-        QSignalSpy methodSpy(m_window.get(), &MethodWindow::methodRequested);
+        QSignalSpy methodSpy(m_window.get(), &MethodWindow::switchRequested);
         control<QAction>("exit")->trigger();
         methods[1]->trigger();
         QCOMPARE(exitSpy.size(), 1);
         QCOMPARE(methodSpy.size(), 1);
-        QCOMPARE(methodSpy.at(0).at(0).value<Method>(), Method::Indexed);
+        QCOMPARE(methodSpy.at(0).at(0).value<Screen>(), Screen::IndexedL);
     }
 
     void loadShowsAnEmptyDiskAndDirectory()

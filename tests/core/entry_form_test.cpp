@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -13,13 +14,13 @@ EntryForm contiguousFields() { return EntryForm({Control::txFile, Control::txSta
 
 }  // namespace
 
-TEST(EntryForm, FieldsCarryTheirOwnNamesUntilClearText)
+TEST(EntryForm, FieldsCarryTheirOwnNamesUntilCleared)
 {
     EntryForm form = contiguousFields();
     EXPECT_EQ(form.text(Control::txFile), "txFile");
     EXPECT_EQ(form.text(Control::txStart), "txStart");
     EXPECT_EQ(form.text(Control::txLenght), "txLenght");
-    form.ClearText();
+    form.clearFields();
     EXPECT_EQ(form.text(Control::txFile), "");
     EXPECT_EQ(form.text(Control::txStart), "");
     EXPECT_EQ(form.text(Control::txLenght), "");
@@ -69,7 +70,7 @@ TEST(EntryForm, EachCheckShowsItsOwnMessageClearsTheFlagAndMovesOn)
         form.setText(c.field, c.text);
         RecordingSink sink;
         bool entryCheck = true;
-        form.runEnterCheck(c.field, Control::cmAdd, entryCheck, sink);
+        form.checkField(c.field, entryCheck, sink);
         if (c.failure) {
             ASSERT_EQ(sink.shown.size(), 1U) << c.text;
             EXPECT_EQ(sink.shown[0], *c.failure);
@@ -78,9 +79,30 @@ TEST(EntryForm, EachCheckShowsItsOwnMessageClearsTheFlagAndMovesOn)
             EXPECT_TRUE(sink.shown.empty()) << c.text;
             EXPECT_TRUE(entryCheck);
         }
-        EXPECT_EQ(form.takeFocusRequest(), Control::cmAdd) << c.text;
+        const Control next = c.field == Control::txFile ? Control::txStart
+            : c.field == Control::txStart               ? Control::txLenght
+                                                        : Control::cmAdd;
+        EXPECT_EQ(form.takeFocusRequest(), next) << c.text;
         EXPECT_EQ(form.text(c.field), c.text);  // a check never changes the text
     }
+}
+
+TEST(EntryForm, TheFocusFollowsTheFieldsOfTheForm)
+{
+    EntryForm form({Control::txFile, Control::txLenght});  // the indexed screens' fields
+    form.clearFields();
+    RecordingSink sink;
+    bool entryCheck = true;
+    form.checkField(Control::txFile, entryCheck, sink);
+    EXPECT_EQ(form.takeFocusRequest(), Control::txLenght);
+    form.checkField(Control::txStart, entryCheck, sink);  // not a field here: nothing happens
+    EXPECT_FALSE(form.takeFocusRequest().has_value());
+    EXPECT_EQ(sink.shown.size(), 1U);
+
+    form.checkField(Control::txLenght, entryCheck, sink);
+    EXPECT_EQ(sink.shown, (std::vector<Message>{messages::FILENAME_MISSING, messages::LENGHT_NOT_NUMERIC}));
+    EXPECT_FALSE(entryCheck);
+    EXPECT_EQ(form.takeFocusRequest(), Control::cmAdd);
 }
 
 TEST(EntryForm, MessagesAreTheProgramsOwnTexts)

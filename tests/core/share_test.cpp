@@ -12,14 +12,14 @@ TEST(Share, DrawsTakeTheFloorOfTheScaledValue)
 {
     ScriptedStream stream({0.0, 0.5, 0.999999, 253.0 / 254.0, 0.0, 0.5, 0.999999, 63.0 / 64.0});
     Share share(stream);
-    EXPECT_EQ(share.RandomColourComponent(), 0);
-    EXPECT_EQ(share.RandomColourComponent(), 127);
-    EXPECT_EQ(share.RandomColourComponent(), 253);
-    EXPECT_EQ(share.RandomColourComponent(), 253);
-    EXPECT_EQ(share.RandomBlock(), 0);
-    EXPECT_EQ(share.RandomBlock(), 32);
-    EXPECT_EQ(share.RandomBlock(), 63);
-    EXPECT_EQ(share.RandomBlock(), 63);
+    EXPECT_EQ(share.randomColourComponent(), 0);
+    EXPECT_EQ(share.randomColourComponent(), 127);
+    EXPECT_EQ(share.randomColourComponent(), 253);
+    EXPECT_EQ(share.randomColourComponent(), 253);
+    EXPECT_EQ(share.randomBlock(), 0);
+    EXPECT_EQ(share.randomBlock(), 32);
+    EXPECT_EQ(share.randomBlock(), 63);
+    EXPECT_EQ(share.randomBlock(), 63);
 }
 
 TEST(Share, FileColourTakesThreeDrawsInTheOrderRedGreenBlue)
@@ -28,21 +28,21 @@ TEST(Share, FileColourTakesThreeDrawsInTheOrderRedGreenBlue)
     script.push_back(0.25);
     ScriptedStream stream(script);
     Share share(stream);
-    const FileColour c = share.DrawFileColour();
+    const FileColour c = share.drawFileColour();
     EXPECT_EQ(c, (FileColour{10, 20, 30}));
     EXPECT_EQ(c.packed(), packColour(10, 20, 30));
     EXPECT_EQ(stream.drawn(), 3U);
-    EXPECT_EQ(share.RandomBlock(), 16);  // the stream goes on where the colour left it
+    EXPECT_EQ(share.randomBlock(), 16);  // the stream goes on where the colour left it
 }
 
 TEST(Share, StreamValuesOutsideTheUnitIntervalStillGiveValidDraws)
 {
     ScriptedStream stream({1.0, -0.5, std::numeric_limits<double>::quiet_NaN(), 7.0});
     Share share(stream);
-    EXPECT_EQ(share.RandomColourComponent(), 253);
-    EXPECT_EQ(share.RandomColourComponent(), 0);
-    EXPECT_EQ(share.RandomBlock(), 0);
-    EXPECT_EQ(share.RandomBlock(), 63);
+    EXPECT_EQ(share.randomColourComponent(), 253);
+    EXPECT_EQ(share.randomColourComponent(), 0);
+    EXPECT_EQ(share.randomBlock(), 0);
+    EXPECT_EQ(share.randomBlock(), 63);
 }
 
 TEST(ProgramRandomStream, StartsFromTheSameStateInEveryRun)
@@ -51,9 +51,9 @@ TEST(ProgramRandomStream, StartsFromTheSameStateInEveryRun)
     // platform: the first files of a fresh run always get these.
     ProgramRandomStream first;
     Share share(first);
-    EXPECT_EQ(share.DrawFileColour(), (FileColour{199, 63, 180}));
-    EXPECT_EQ(share.DrawFileColour(), (FileColour{240, 4, 102}));
-    EXPECT_EQ(share.DrawFileColour(), (FileColour{63, 5, 132}));
+    EXPECT_EQ(share.drawFileColour(), (FileColour{199, 63, 180}));
+    EXPECT_EQ(share.drawFileColour(), (FileColour{240, 4, 102}));
+    EXPECT_EQ(share.drawFileColour(), (FileColour{63, 5, 132}));
 
     ProgramRandomStream a;
     ProgramRandomStream b;

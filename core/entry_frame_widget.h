@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/control.h"
+
+#include <QFrame>
+
+#include <initializer_list>
+#include <map>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The white frame that takes a file's particulars: a captioned line per entry field, Clear at the
+// top right and Add beside the last field. Positions inside the frame are in twips.
+class EntryFrameWidget final : public QFrame {
+    Q_OBJECT
+public:
+    struct Row {
+        Control field;
+        const char* labelName;  // the caption's name on the form, "Label2"
+        const char* caption;
+        int labelWidth;
+        int top;
+    };
+
+    EntryFrameWidget(QWidget* parent, std::initializer_list<Row> rows, int addTop);
+
+    // File, Start and Lenght, as on the contiguous and linked screens.
+    static EntryFrameWidget* withStart(QWidget* parent);
+    // File and Lenght, as on the indexed screens.
+    static EntryFrameWidget* withoutStart(QWidget* parent);
+
+    QLineEdit* field(Control field) const;
+    QLabel* caption(Control field) const;
+    QPushButton* cmAdd() const { return m_cmAdd; }
+    QPushButton* cmClear() const { return m_cmClear; }
+
+signals:
+    // Whatever changed a field's text: typing, pasting, undo or the program.
+    void fieldEdited(Control field, const QString& text);
+    void enterPressed(Control field);
+
+private:
+    std::map<Control, QLineEdit*> m_fields;
+    std::map<Control, QLabel*> m_captions;
+    QPushButton* m_cmAdd = nullptr;
+    QPushButton* m_cmClear = nullptr;
+};

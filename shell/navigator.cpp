@@ -1,0 +1,86 @@
+#include "shell/navigator.h"
+
+void Navigator::createIfNeeded(Screen screen)
+{
+    if (m_created.insert(screen).second)
+        m_host.createScreen(screen);
+}
+
+void Navigator::start(Screen first)
+{
+    if (m_ended || m_loaded)
+        return;
+    createIfNeeded(first);
+    m_host.loadScreen(first);
+    m_loaded = first;
+    m_host.showScreen(first);
+}
+
+void Navigator::switchTo(Screen target)
+{
+    if (m_ended || m_loaded == target)
+        return;
+    createIfNeeded(target);
+    m_host.loadScreen(target);
+    m_host.showScreen(target);
+    const auto current = m_loaded;
+    m_loaded = target;
+    if (current)
+        m_host.unloadScreen(*current);
+}
+
+void Navigator::showAbout()
+{
+    if (m_ended)
+        return;
+    if (!m_aboutLoaded) {
+        m_host.loadAbout();
+        m_aboutLoaded = true;
+    }
+    m_host.showAbout();
+}
+
+void Navigator::screenClosed()
+{
+    if (m_ended || !m_loaded)
+        return;
+    const Screen current = *m_loaded;
+    m_loaded.reset();
+    m_host.unloadScreen(current);
+    endIfNoWindowIsLeft();
+}
+
+void Navigator::aboutClosed()
+{
+    if (m_ended || !m_aboutLoaded)
+        return;
+    m_aboutLoaded = false;
+    endIfNoWindowIsLeft();
+}
+
+void Navigator::exit()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_host.endProgram();
+}
+
+void Navigator::endIfNoWindowIsLeft()
+{
+    if (!m_loaded && !m_aboutLoaded)
+        exit();
+}
+
+std::optional<Screen> screenFromOption(std::string_view name)
+{
+    if (name == "contiguous")
+        return Screen::Contiguous;
+    if (name == "linked")
+        return Screen::Linked;
+    if (name == "indexed")
+        return Screen::IndexedL;
+    if (name == "multilevel")
+        return Screen::IndexedM;
+    return std::nullopt;
+}
