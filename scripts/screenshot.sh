@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Starts Pellucor on a virtual display, optionally types into it, and saves a PNG of its window.
 #
-#   scripts/screenshot.sh OUT.png [BUILD_DIR] [-- XDOTOOL_COMMAND ...]
+#   scripts/screenshot.sh OUT.png [BUILD_DIR] [--method METHOD] [-- XDOTOOL_COMMAND ...]
 #
 # Each argument after -- is one xdotool command line run against the window, for example
-#   scripts/screenshot.sh shot.png build -- "type notes" "key Return" "type 8" "key Return"
+#   scripts/screenshot.sh shot.png build --method contiguous -- "type notes" "key Return" "type 8"
 # Needs xvfb, xdotool and imagemagick; scripts/setup.sh --screenshots installs them.
 set -euo pipefail
-out=${1:?usage: screenshot.sh OUT.png [BUILD_DIR] [-- XDOTOOL_COMMAND ...]}
+out=${1:?usage: screenshot.sh OUT.png [BUILD_DIR] [--method METHOD] [-- XDOTOOL_COMMAND ...]}
 shift
 build=build
-if [ $# -gt 0 ] && [ "$1" != "--" ]; then build=$1; shift; fi
+if [ $# -gt 0 ] && [ "$1" != "--" ] && [ "$1" != "--method" ]; then build=$1; shift; fi
+args=()
+if [ "${1:-}" = "--method" ]; then args=(--method "${2:?--method needs a method}"); shift 2; fi
 [ "${1:-}" = "--" ] && shift
 
 n=99
@@ -22,7 +24,7 @@ trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
 export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
 
-"$build/pellucor" &
+"$build/pellucor" "${args[@]}" &
 app=$!
 win=""
 for _ in $(seq 200); do
