@@ -7,7 +7,12 @@ void MessageBoxDialog::show(const Message& message)
 {
     if (m_beforeShow)
         m_beforeShow();
-    const auto icon = message.icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (message.icon) {
+    case MessageIcon::None: break;
+    case MessageIcon::Information: icon = QMessageBox::Information; break;
+    case MessageIcon::Critical: icon = QMessageBox::Critical; break;
+    }
     QMessageBox box(
         icon, QString::fromStdString(message.title), QString::fromStdString(message.text), QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("messageBox"));

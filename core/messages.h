@@ -2,7 +2,7 @@
 
 #include <string>
 
-enum class MessageIcon { Information, Critical };
+enum class MessageIcon { None, Information, Critical };
 
 // One modal message box: a message, a title, an icon and a single OK button.
 struct Message {

@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev fonts-liberation2)
 for option in "$@"; do
   case "$option" in
-    --tests) packages+=(libgtest-dev libbenchmark-dev) ;;
+    --tests) packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix) ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
     *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
   esac

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in a plain debug build (which also
-# compiles the benchmarks) and under AddressSanitizer and UndefinedBehaviorSanitizer.
+# compiles the benchmarks) and under AddressSanitizer and UndefinedBehaviorSanitizer. Last, it
+# compiles the logic for Windows, where its registry code runs, with a cross-compiler (syntax only).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --tests
@@ -10,3 +11,5 @@ for preset in dev asan; do
   cmake --build --preset "$preset" --parallel
   ctest --preset "$preset"
 done
+echo "== windows (syntax only) =="
+bash scripts/check-windows.sh

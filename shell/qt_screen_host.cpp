@@ -1,16 +1,28 @@
 #include "shell/qt_screen_host.h"
 
 #include "contiguous/contiguous_window.h"
+#include "shell/about_dialog.h"
+#include "shell/system_info.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
-QtScreenHost::QtScreenHost(Share& share) : m_share(share) {}
+#include <algorithm>
+
+QtScreenHost::QtScreenHost(Share& share) : QtScreenHost(share, makeSystemRegistry(), makeProgramStarter()) {}
+
+QtScreenHost::QtScreenHost(Share& share, std::unique_ptr<Registry> registry, std::unique_ptr<ProgramStarter> starter)
+    : m_share(share), m_registry(std::move(registry)), m_starter(std::move(starter))
+{
+}
 
 QtScreenHost::~QtScreenHost()
 {
     // Windows go before the screen objects that they show.
     for (auto& [screen, window] : m_windows)
         delete window.data();
+    delete m_about.data();
 }
 
 MethodWindow* QtScreenHost::window(Screen screen) const
@@ -72,8 +84,41 @@ void QtScreenHost::unloadScreen(Screen screen)
     }
 }
 
-void QtScreenHost::loadAbout() {}
+void QtScreenHost::loadAbout()
+{
+    delete m_about.data();  // one closed a moment ago and not yet deleted
+    m_about = new AboutDialog(*m_registry, *m_starter);
+    connect(m_about.data(), &AboutDialog::closed, this, [this] {
+        if (AboutDialog* dialog = m_about.data()) {
+            dialog->deleteLater();
+            m_about.clear();
+        }
+        m_navigator.aboutClosed();
+    });
+    // Beside the screen: to its right where there is room, otherwise over its right-hand part.
+    for (const auto& [screen, window] : m_windows) {
+        if (window.isNull() || !window->isVisible())
+            continue;
+        const QRect frame = window->frameGeometry();
+        QPoint at(frame.right() + 8, frame.top() + 40);
+        if (const QScreen* display = window->screen()) {
+            const QRect room = display->availableGeometry();
+            if (at.x() + m_about->width() > room.right())
+                at.setX(std::max(room.left(), room.right() - m_about->width() - 16));
+        }
+        m_about->move(at);
+    }
+}
 
-void QtScreenHost::showAbout() {}
+void QtScreenHost::showAbout()
+{
+    if (AboutDialog* dialog = m_about.data()) {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
 
 void QtScreenHost::endProgram() { QCoreApplication::quit(); }
+
+AboutDialog* QtScreenHost::about() const { return m_about.data(); }

@@ -8,8 +8,11 @@
 #include <map>
 #include <memory>
 
+class AboutDialog;
 class ContiguousAllocator;
 class MethodWindow;
+class ProgramStarter;
+class Registry;
 class Share;
 
 // The program's windows: it keeps one screen object per screen for the whole run, builds a
@@ -19,11 +22,14 @@ class QtScreenHost final : public QObject, public ScreenHost {
     Q_OBJECT
 public:
     explicit QtScreenHost(Share& share);
+    // With its own ways of finding and starting the system information program.
+    QtScreenHost(Share& share, std::unique_ptr<Registry> registry, std::unique_ptr<ProgramStarter> starter);
     ~QtScreenHost() override;
 
     Navigator& navigator() { return m_navigator; }
     // The loaded window of a screen, or null.
     MethodWindow* window(Screen screen) const;
+    AboutDialog* about() const;
 
     void createScreen(Screen screen) override;
     void loadScreen(Screen screen) override;
@@ -37,9 +43,12 @@ private:
     MethodWindow* buildWindow(Screen screen);
 
     Share& m_share;
+    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<ProgramStarter> m_starter;
     Navigator m_navigator{*this};
     std::unique_ptr<ContiguousAllocator> m_contiguous;
     // Windows on their way out are hidden at once and deleted when control is back in the event
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<Screen, QPointer<MethodWindow>> m_windows;
+    QPointer<AboutDialog> m_about;
 };

@@ -1,0 +1,42 @@
+#!/bin/sh
+# Runs the program with good and bad command lines and checks what it says and how it ends.
+#   command_line_test.sh PROGRAM
+program=$1
+failures=0
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+
+# Whether a file matches a pattern; the pattern "nothing" wants the file empty.
+matches() {
+    if [ "$2" = nothing ]; then [ ! -s "$1" ]; else grep -q -e "$2" "$1"; fi
+}
+
+# expect STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
+expect() {
+    status=$1 stdout_pattern=$2 stderr_pattern=$3
+    shift 3
+    timeout 20 "$program" "$@" >"$out" 2>"$err"
+    got=$?
+    if [ "$got" -ne "$status" ] || ! matches "$out" "$stdout_pattern" || ! matches "$err" "$stderr_pattern"; then
+        echo "FAIL: pellucor $* ended with $got (wanted $status)"
+        echo "--- stdout"; cat "$out"; echo "--- stderr"; cat "$err"
+        failures=$((failures + 1))
+    fi
+}
+
+expect 0 '^Pellucor 1\.0\.0$' nothing --version
+expect 0 '--method <method>' nothing --help
+expect 0 'contiguous, linked' nothing -h
+expect 2 nothing "Unknown option 'bogus'" --bogus
+expect 2 nothing "unknown method 'index'" --method index
+expect 2 nothing 'Usage:' --method Linked
+expect 2 nothing "Missing value after '--method'" --method
+expect 2 nothing "unexpected argument 'linked'" linked
+# Qt's own options are left to Qt.
+expect 0 '^Pellucor' nothing -platform offscreen -style Fusion --version
+# Without any display it says what it needs instead of failing inside Qt.
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical session' --method linked
+
+[ "$failures" -eq 0 ] && echo "all command lines behaved"
+exit "$failures"
