@@ -3,9 +3,6 @@
 #include "contiguous/contiguous_allocator.h"
 #include "core/method_screen_window.h"
 
-class EntryFrameWidget;
-class ReportListWidget;
-
 // The window "Contiguous Allocation": files are given by name, start block and length.
 // Building the window loads the screen; destroying it unloads the screen.
 class ContiguousWindow final : public MethodScreenWindow<ContiguousAllocator> {
@@ -15,8 +12,4 @@ public:
 
 protected:
     void render() override;
-
-private:
-    EntryFrameWidget* Frame1 = nullptr;
-    ReportListWidget* lvDirectory = nullptr;
 };

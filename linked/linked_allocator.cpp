@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int LAST_BLOCK = BlockDisk::BLOCKS - 1;
 constexpr std::int32_t LOWEST_LENGTH = -32768;  // the length field holds 16 bits
 
 Message spaceNotEnough(std::int64_t total)
@@ -59,16 +58,13 @@ void LinkedAllocator::setWalking(bool walking)
 
 void LinkedAllocator::addFile(MessageSink& sink)
 {
-    if (!isLoaded() || isWalking() || !drawColourAndCheckFields(sink))
+    if (isWalking())  // as the disabled button cannot be pressed
+        return;
+    const auto start = drawColourAndReadStart(sink);
+    if (!start)
         return;
     Form& f = form();
-
-    const std::int32_t start = readNumber(f.fields.text(Control::txStart)).value_or(-1);
-    if (start < 0 || start > LAST_BLOCK) {
-        sink.show(messages::START_NOT_ALLOWED);
-        return;
-    }
-    if (!f.disk.isFree(start)) {
+    if (!f.disk.isFree(*start)) {
         sink.show(messages::WRITE_DENIED);
         return;
     }
@@ -86,19 +82,19 @@ void LinkedAllocator::addFile(MessageSink& sink)
     f.lbCurTotal = Form::USAGE_CAPTION + std::to_string(total);
 
     const ColourValue colour = m_currentColour.packed();
-    f.disk.paint(start, colour);
+    f.disk.paint(*start, colour);
     f.directory.fitEndColumn();
-    f.directory.append(f.fields.text(Control::txFile), start, f.fileLength, colour);
+    f.directory.append(f.fields.text(Control::txFile), *start, f.fileLength, colour);
     clearFields();
     if (f.fileLength < 2) {
-        f.disk.setText(start, "-1");
+        f.disk.setText(*start, "-1");
         f.fields.moveFocus(Control::txFile);
         return;
     }
     setWalking(true);
     f.lbToGo = Form::TO_GO_CAPTION + std::to_string(f.fileLength);
     f.fields.moveFocus(Control::cmNext);
-    m_curBlock = start;
+    m_curBlock = *start;
     --f.fileLength;
 }
 

@@ -28,7 +28,6 @@ struct LinkedForm {
 // chain lives only in the block texts: the successor's number, "-1" for the last block.
 class LinkedAllocator final : public MethodScreen<LinkedForm> {
 public:
-    using Form = LinkedForm;
     using MethodScreen::MethodScreen;
 
     // Builds the window's state afresh: empty disk, fields and directory with new columns, Idle.
