@@ -304,18 +304,6 @@ TEST(LinkedAllocator, TheSpaceCheckCountsWhatTheDirectoryListsUpToSixtyFourExact
     EXPECT_EQ(d.add("d", "0", "1"), std::vector<Message>{messages::WRITE_DENIED});
 }
 
-TEST(LinkedAllocator, StartsAreRoundedHalfToEven)
-{
-    ScriptedStream stream(std::vector<double>(6, 0.1));
-    Driver d(stream);
-    ASSERT_TRUE(d.add("a", "2.5", "1").empty());
-    ASSERT_TRUE(d.add("b", " 3.5 ", "1.4").empty());
-    EXPECT_EQ(d.row(0)[1], "2");
-    EXPECT_EQ(d.row(1), (Cells{"b", "4", "1", ""}));
-    EXPECT_FALSE(d.disk().isFree(2));
-    EXPECT_FALSE(d.disk().isFree(4));
-}
-
 TEST(LinkedAllocator, FilesListedWithALengthBelowOneCountAsTheirStartBlock)
 {
     CyclingStream stream;
@@ -487,8 +475,12 @@ TEST(LinkedAllocator, HostileTextGetsAMessageOrAnHonestFile)
 
     EXPECT_TRUE(d.add(longName, "\t5\t", "+1e0").empty());
     EXPECT_TRUE(d.add("\xE2\x82\xAC", "6e0", "-0").empty());
+    EXPECT_TRUE(d.add("halves", "2.5", "1.4").empty());  // to the even neighbour
+    EXPECT_TRUE(d.add("halves", " 3.5 ", "1").empty());
     EXPECT_EQ(d.row(0), (Cells{longName, "5", "1", ""}));
     EXPECT_EQ(d.row(1), (Cells{"\xE2\x82\xAC", "6", "0", ""}));
+    EXPECT_EQ(d.row(2), (Cells{"halves", "2", "1", ""}));
+    EXPECT_EQ(d.row(3)[1], "4");
     expectConsistent(d);
 }
 

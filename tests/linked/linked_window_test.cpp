@@ -145,8 +145,6 @@ private slots:
         QCOMPARE(onClient(window()->grid()->B(8)), twipsRect(1320, 3480 + 600, 255, 255));
         QCOMPARE(button("cmNext")->text(), QStringLiteral("Next Block >"));
         QVERIFY(label("lbToGo")->alignment() & Qt::AlignHCenter);
-        QVERIFY(!label("lbCurTotal")->autoFillBackground());
-        QVERIFY(!label("lbToGo")->autoFillBackground());
     }
 
     void fontsAndAccessibleNames()
@@ -334,16 +332,6 @@ private slots:
         QCOMPARE(label("lbCurTotal")->text(), QStringLiteral("Current Block Usage =0"));
     }
 
-    void theEndColumnNarrowsFromTheTenthFile()
-    {
-        start(std::vector<double>(3 * 10, 0.4));
-        for (int n = 0; n < 10; ++n) {
-            addFile(QStringLiteral("f"), QString::number(n), QStringLiteral("1"));
-            QCOMPARE(directory()->columnWidth(3), twipsToPixels(n == 9 ? 454 : 734));
-        }
-        QCOMPARE(directory()->topLevelItemCount(), 10);
-    }
-
     void reopeningDuringAWalkStartsIdleAndEmpty()
     {
         addFile("a", "9", "6");
@@ -360,7 +348,7 @@ private slots:
 
     void clicksInAnyOrderKeepTheScreenInStep()
     {
-        std::vector<double> values(3000);
+        std::vector<double> values(50000);
         std::mt19937 random(7);
         for (double& v : values)
             v = std::generate_canonical<double, 32>(random);
