@@ -9,24 +9,13 @@
 
 namespace {
 
-class NullSink final : public MessageSink {
-public:
-    void show(const Message&) override {}
-};
-
 // The costliest Add there is: a whole-disk run that checks and paints all 64 blocks.
 void wholeDiskAdd(benchmark::State& state)
 {
-    ProgramRandomStream stream;
-    Share share(stream);
-    ContiguousAllocator screen(share);
-    screen.load();
-    NullSink sink;
+    LoadedScreen<ContiguousAllocator> s;
     for (auto _ : state) {
-        screen.clear();
-        typeWholeDiskFile(screen);
-        screen.addFile(sink);
-        benchmark::DoNotOptimize(screen.form().disk.usedCount());
+        s.addWholeDiskFile();
+        benchmark::DoNotOptimize(s.screen.form().disk.usedCount());
     }
 }
 BENCHMARK(wholeDiskAdd);

@@ -1,12 +1,33 @@
 #pragma once
 
-#include "contiguous/contiguous_allocator.h"
+#include "core/control.h"
+#include "core/random_stream.h"
+#include "core/share.h"
+#include "null_sink.h"
 
-// Types a file that takes every block of the disk into the screen's fields.
-inline void typeWholeDiskFile(ContiguousAllocator& screen)
+// Types a file that takes every block of the disk into the fields of a screen with a start field.
+template <typename Screen> void typeWholeDiskFile(Screen& screen)
 {
     auto& fields = screen.form().fields;
     fields.setText(Control::txFile, "f");
     fields.setText(Control::txStart, "0");
     fields.setText(Control::txLenght, "64");
 }
+
+// A loaded screen, without a window, over a stream like the program's own.
+template <typename Screen> struct LoadedScreen {
+    LoadedScreen() { screen.load(); }
+
+    // Clears the screen, then adds the file that takes the whole disk.
+    void addWholeDiskFile()
+    {
+        screen.clear();
+        typeWholeDiskFile(screen);
+        screen.addFile(sink);
+    }
+
+    ProgramRandomStream stream;
+    Share share{stream};
+    Screen screen{share};
+    NullSink sink;
+};

@@ -1,8 +1,7 @@
 #include "contiguous/contiguous_window.h"
 #include "core/random_stream.h"
+#include "offscreen_window.h"
 #include "whole_disk_file.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -10,21 +9,11 @@
 
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "pellucor_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // What a user waits for when the screen opens: building the window with its 128 grid controls,
 // loading the screen and drawing the first frame.
 void openContiguousWindow(benchmark::State& state)
 {
-    application();
+    offscreenApplication();
     ProgramRandomStream stream;
     Share share(stream);
     ContiguousAllocator screen(share);
@@ -41,7 +30,7 @@ BENCHMARK(openContiguousWindow)->Unit(benchmark::kMillisecond);
 // One press of Add that fills the disk, as the window shows it.
 void addThroughTheWindow(benchmark::State& state)
 {
-    application();
+    offscreenApplication();
     ProgramRandomStream stream;
     Share share(stream);
     ContiguousAllocator screen(share);

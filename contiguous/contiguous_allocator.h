@@ -15,7 +15,6 @@ struct ContiguousForm {
 
 class ContiguousAllocator final : public MethodScreen<ContiguousForm> {
 public:
-    using Form = ContiguousForm;
     using MethodScreen::MethodScreen;
 
     // Builds the window's state afresh: empty disk, empty fields, empty directory with new columns.

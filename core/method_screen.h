@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/block_disk.h"
 #include "core/colour.h"
 #include "core/control.h"
 #include "core/messages.h"
+#include "core/number_reading.h"
 #include "core/share.h"
 
 #include <optional>
@@ -10,8 +12,10 @@
 // What every method screen object keeps for the whole run (the current colour and the EntryCheck
 // flag), and the Form its window owns, which a load builds afresh and an unload drops. A Form has
 // at least a BlockDisk `disk` and an EntryForm `fields`.
-template <typename Form> class MethodScreen {
+template <typename FormType> class MethodScreen {
 public:
+    using Form = FormType;
+
     explicit MethodScreen(Share& share) : m_share(share) {}
     virtual ~MethodScreen() = default;
     MethodScreen(const MethodScreen&) = delete;
@@ -51,6 +55,21 @@ protected:
         for (const Control field : m_form->fields.fields())
             enterPressed(field, sink);
         return m_entryCheck;
+    }
+
+    // The opening of Add on the screens that take a start block: a fresh colour, every field's check,
+    // then "Start value not Allowed" for a start off the disk, however far off. The start block when
+    // all of them passed.
+    std::optional<int> drawColourAndReadStart(MessageSink& sink)
+    {
+        if (!isLoaded() || !drawColourAndCheckFields(sink))
+            return std::nullopt;
+        const std::int32_t start = readNumber(m_form->fields.text(Control::txStart)).value_or(-1);
+        if (start < 0 || start >= BlockDisk::BLOCKS) {
+            sink.show(messages::START_NOT_ALLOWED);
+            return std::nullopt;
+        }
+        return static_cast<int>(start);
     }
 
     Share& m_share;

@@ -137,6 +137,16 @@ ReportListWidget* MethodWindow::addDirectory(int left, int width)
 
 void MethodWindow::registerControl(Control control, QWidget* widget) { m_controls[control] = widget; }
 
+void MethodWindow::chainTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous != nullptr)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 void MethodWindow::renderForm()
 {
     EntryForm* form = entryForm();

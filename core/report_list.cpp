@@ -20,3 +20,9 @@ void ReportList::setColumnWidth(std::size_t position, float width)
 }
 
 void ReportList::appendRow(Row row) { m_rows.push_back(std::move(row)); }
+
+void ReportList::setCell(std::size_t row, std::size_t column, std::string text)
+{
+    if (row < m_rows.size() && column < m_rows[row].cells.size())
+        m_rows[row].cells[column] = std::move(text);
+}

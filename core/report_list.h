@@ -40,6 +40,8 @@ public:
     std::size_t rowCount() const { return m_rows.size(); }
     void appendRow(Row row);
     void clearRows() { m_rows.clear(); }
+    // Positions out of range are ignored.
+    void setCell(std::size_t row, std::size_t column, std::string text);
 
 private:
     int m_width;

@@ -1,6 +1,7 @@
 #include "shell/qt_screen_host.h"
 
 #include "contiguous/contiguous_window.h"
+#include "linked/linked_window.h"
 #include "shell/about_dialog.h"
 #include "shell/system_info.h"
 
@@ -35,7 +36,7 @@ void QtScreenHost::createScreen(Screen screen)
 {
     switch (screen) {
     case Screen::Contiguous: m_contiguous = std::make_unique<ContiguousAllocator>(m_share); break;
-    case Screen::Linked:
+    case Screen::Linked: m_linked = std::make_unique<LinkedAllocator>(m_share); break;
     case Screen::IndexedL:
     case Screen::IndexedM: break;
     }
@@ -45,7 +46,7 @@ MethodWindow* QtScreenHost::buildWindow(Screen screen)
 {
     switch (screen) {
     case Screen::Contiguous: return new ContiguousWindow(*m_contiguous);
-    case Screen::Linked:
+    case Screen::Linked: return new LinkedWindow(*m_linked);
     case Screen::IndexedL:
     case Screen::IndexedM: break;
     }

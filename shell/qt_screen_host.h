@@ -10,6 +10,7 @@
 
 class AboutDialog;
 class ContiguousAllocator;
+class LinkedAllocator;
 class MethodWindow;
 class ProgramStarter;
 class Registry;
@@ -47,6 +48,7 @@ private:
     std::unique_ptr<ProgramStarter> m_starter;
     Navigator m_navigator{*this};
     std::unique_ptr<ContiguousAllocator> m_contiguous;
+    std::unique_ptr<LinkedAllocator> m_linked;
     // Windows on their way out are hidden at once and deleted when control is back in the event
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<Screen, QPointer<MethodWindow>> m_windows;

@@ -4,6 +4,7 @@
 #include "core/twips.h"
 
 #include "support/scripted_stream.h"
+#include "support/window_testing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,41 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
-
-namespace {
-
-struct SeenBox {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon;
-};
-
-// Runs an action and answers every message box that it opens with OK, keeping what each box showed.
-QList<SeenBox> answeringBoxes(const std::function<void()>& action)
-{
-    QList<SeenBox> seen;
-    QTimer timer;
-    timer.setInterval(5);
-    QObject::connect(&timer, &QTimer::timeout, [&seen] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen.append({box->text(), box->windowTitle(), box->icon()});
-            QCOMPARE(box->buttons().size(), 1);
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    timer.start();
-    action();
-    return seen;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-}  // namespace
 
 class ContiguousWindowTest : public QObject {
     Q_OBJECT
@@ -80,9 +47,7 @@ class ContiguousWindowTest : public QObject {
     void openWindow()
     {
         m_window = std::make_unique<ContiguousWindow>(*m_screen);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(showActive(m_window.get()));
     }
 
     void type(const QString& file, const QString& start, const QString& length)
@@ -120,15 +85,7 @@ private slots:
 
     void captionSizeAndBorder()
     {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Contiguous Allocation :: Quorvel"));
-        QCOMPARE(client()->size(), QSize(twipsToPixels(10020), twipsToPixels(8460)));
-        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-        const Qt::WindowFlags flags = m_window->windowFlags();
-        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!m_window->windowIcon().isNull());
-        QCOMPARE(client()->palette().color(QPalette::Window), QColor(Qt::white));
+        verifyFixedWindow(m_window.get(), QStringLiteral("Contiguous Allocation :: Quorvel"), 10020, 8460);
     }
 
     void controlsStandWhereTheFormPutsThem()
@@ -176,25 +133,14 @@ private slots:
 
     void menusCarryTheirAccessKeys()
     {
-        const auto actions = m_window->menuBar()->actions();
-        QCOMPARE(actions.size(), 3);
-        QCOMPARE(actions[0]->text(), QStringLiteral("&Menu"));
-        QCOMPARE(actions[1]->text(), QStringLiteral("Me&thod"));
-        QCOMPARE(actions[2]->text(), QStringLiteral("&About"));
-        QCOMPARE(actions[2]->objectName(), QStringLiteral("mnAbout"));
-        QVERIFY(actions[2]->menu() == nullptr);  // a command on the bar itself
-        QCOMPARE(control<QMenu>("menu")->actions().at(0)->text(), QStringLiteral("E&xit"));
-        const auto methods = control<QMenu>("mnMethod")->actions();
-        QCOMPARE(methods.size(), 2);
-        QCOMPARE(methods[0]->text(), QStringLiteral("&Linked"));
-        QCOMPARE(methods[0]->objectName(), QStringLiteral("mnLinked"));
-        QCOMPARE(methods[1]->text(), QStringLiteral("&Indexed"));
-        QCOMPARE(methods[1]->objectName(), QStringLiteral("mnIndexed"));
+        verifyMenuBar(m_window.get(), {{"&Linked", "mnLinked"}, {"&Indexed", "mnIndexed"}});
+        if (QTest::currentTestFailed())
+            return;
 
         QSignalSpy exitSpy(m_window.get(), &MethodWindow::exitRequested);
         QSignalSpy methodSpy(m_window.get(), &MethodWindow::switchRequested);
         control<QAction>("exit")->trigger();
-        methods[1]->trigger();
+        control<QAction>("mnIndexed")->trigger();
         QCOMPARE(exitSpy.size(), 1);
         QCOMPARE(methodSpy.size(), 1);
         QCOMPARE(methodSpy.at(0).at(0).value<Screen>(), Screen::IndexedL);
@@ -228,12 +174,7 @@ private slots:
         for (int i = 0; i < BlockDisk::BLOCKS; ++i)
             expected << m_window->grid()->Block(i);
         expected << cmClear() << txFile();
-        txFile()->setFocus();
-        for (int i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY2(QApplication::focusWidget() == expected[i],
-                qPrintable(QStringLiteral("step %1 reached %2").arg(i).arg(QApplication::focusWidget()->objectName())));
-        }
+        verifyTabOrder(expected);
     }
 
     void addClickReachesTheScreenAndPaintsTheCells()

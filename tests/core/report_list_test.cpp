@@ -39,3 +39,14 @@ TEST(ReportList, RowsAreAppendedInOrderAndRemovedTogether)
     list.clearRows();
     EXPECT_EQ(list.rowCount(), 0U);
 }
+
+TEST(ReportList, ACellIsRewrittenInPlaceAndOnlyWhereItExists)
+{
+    ReportList list(1000);
+    list.appendRow({{"a", "1", ""}, std::nullopt});
+    list.setCell(0, 2, "7");
+    list.setCell(0, 3, "x");  // no such column
+    list.setCell(1, 0, "x");  // no such row
+    ASSERT_EQ(list.rowCount(), 1U);
+    EXPECT_EQ(list.rows()[0].cells, (std::vector<std::string>{"a", "1", "7"}));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/disk_grid_widget.h"
+#include "core/entry_form.h"
+#include "core/entry_frame_widget.h"
+#include "core/file_directory.h"
+#include "core/method_window.h"
+#include "core/report_list_widget.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+// A method window over its screen object: it unloads the screen when it goes, forwards Enter in
+// the fields, and turns Add and Clear into the screen's actions. Loading is the derived window's
+// last step, once its controls stand.
+template <typename ScreenObject> class MethodScreenWindow : public MethodWindow {
+public:
+    MethodScreenWindow(ScreenObject& screen, const QString& caption, int clientWidth, int clientHeight)
+        : MethodWindow(caption, clientWidth, clientHeight), m_screen(screen)
+    {
+    }
+    ~MethodScreenWindow() override { m_screen.unload(); }
+
+    void onAddClicked()
+    {
+        m_screen.addFile(messages());
+        render();
+    }
+    void onClearClicked()
+    {
+        m_screen.clear();
+        render();
+    }
+
+protected:
+    // The frame with File, Start and Lenght and the directory below it, where the screens that take
+    // a start block have them. Tab runs from the fields over Add and the directory into the disk.
+    void addStartEntryAndDirectory()
+    {
+        Frame1 = EntryFrameWidget::withStart(client());
+        addEntryFrame(Frame1, 6360, 120, 3495, 1335);
+        connect(Frame1->cmAdd(), &QPushButton::clicked, this, &MethodScreenWindow::onAddClicked);
+        connect(Frame1->cmClear(), &QPushButton::clicked, this, &MethodScreenWindow::onClearClicked);
+        lvDirectory = addDirectory(6360, FileDirectory::WIDTH);
+        chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txStart),
+            Frame1->field(Control::txLenght), Frame1->cmAdd(), lvDirectory, grid()->Block(0)});
+    }
+
+    // The load steps, then the focus where the form opens with it.
+    void load()
+    {
+        m_screen.load();
+        render();
+        if (Frame1 != nullptr)
+            Frame1->field(Control::txFile)->setFocus();
+    }
+    // Brings the disk, the directory and the form's states up to date, and before the focus moves,
+    // whatever else `showMore` shows of the form.
+    template <typename ShowMore> void renderScreen(ShowMore showMore)
+    {
+        if (!m_screen.isLoaded())
+            return;
+        const auto& form = m_screen.form();
+        grid()->render(form.disk);
+        lvDirectory->render(form.directory.list());
+        showMore(form);
+        renderForm();
+    }
+    EntryForm* entryForm() override { return m_screen.isLoaded() ? &m_screen.form().fields : nullptr; }
+    void onEnterPressed(Control field) override { m_screen.enterPressed(field, messages()); }
+
+    ScreenObject& m_screen;
+    EntryFrameWidget* Frame1 = nullptr;
+    ReportListWidget* lvDirectory = nullptr;
+};

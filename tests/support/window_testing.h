@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/method_window.h"
+#include "core/twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QList>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRect>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon;
+};
+
+// Runs an action and answers every message box that it opens with OK, keeping what each box showed.
+inline QList<SeenBox> answeringBoxes(const std::function<void()>& action)
+{
+    QList<SeenBox> seen;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.append({box->text(), box->windowTitle(), box->icon()});
+            QCOMPARE(box->buttons().size(), 1);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    timer.start();
+    action();
+    return seen;
+}
+
+// Where a control given in twips lands, in pixels.
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// Shows a window and waits until it is the active one, so that focus and keys reach it.
+inline bool showActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+// The frame of every method window: its caption, a fixed client area of the given twips, no
+// minimise or maximise button, the close box, the icon and a white background.
+inline void verifyFixedWindow(const MethodWindow* window, const QString& caption, int width, int height)
+{
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(window->client()->size(), QSize(twipsToPixels(width), twipsToPixels(height)));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(window->client()->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+// The menu bar of every method window: "&Menu" with "E&xit", "Me&thod" with the given items
+// (caption, object name) in order, and "&About" as a command on the bar itself.
+inline void verifyMenuBar(const QMainWindow* window, const QList<std::pair<QString, QString>>& methodItems)
+{
+    const auto bar = window->menuBar()->actions();
+    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar[0]->text(), QStringLiteral("&Menu"));
+    QCOMPARE(bar[0]->menu()->objectName(), QStringLiteral("menu"));
+    QCOMPARE(bar[0]->menu()->actions().at(0)->text(), QStringLiteral("E&xit"));
+    QCOMPARE(bar[0]->menu()->actions().at(0)->objectName(), QStringLiteral("exit"));
+    QCOMPARE(bar[1]->text(), QStringLiteral("Me&thod"));
+    QCOMPARE(bar[1]->menu()->objectName(), QStringLiteral("mnMethod"));
+    QCOMPARE(bar[2]->text(), QStringLiteral("&About"));
+    QCOMPARE(bar[2]->objectName(), QStringLiteral("mnAbout"));
+    QVERIFY(bar[2]->menu() == nullptr);
+    const auto items = bar[1]->menu()->actions();
+    QCOMPARE(items.size(), methodItems.size());
+    for (int i = 0; i < items.size(); ++i) {
+        QCOMPARE(items[i]->text(), methodItems[i].first);
+        QCOMPARE(items[i]->objectName(), methodItems[i].second);
+    }
+}
+
+// Tab from the first widget reaches each of the others in turn.
+inline void verifyTabOrder(const QList<QWidget*>& expected)
+{
+    QWidget* window = expected.first()->window();
+    expected.first()->setFocus();
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QVERIFY2(window->focusWidget() == expected[i],
+            qPrintable(QStringLiteral("step %1 reached %2").arg(i).arg(window->focusWidget()->objectName())));
+    }
+}
