@@ -1,6 +1,8 @@
 #include "shell/qt_screen_host.h"
 
 #include "contiguous/contiguous_window.h"
+#include "indexed/index_scheme.h"
+#include "indexed/indexed_window.h"
 
 #include <QApplication>
 
@@ -23,9 +25,13 @@ void QtScreenHost::createScreen(Screen screen)
 {
     switch (screen) {
     case Screen::Contiguous: m_contiguous = std::make_unique<ContiguousAllocator>(m_share); break;
-    case Screen::Linked:
+    case Screen::Linked: break;
     case Screen::IndexedL:
-    case Screen::IndexedM: break;
+        m_indexedL = std::make_unique<IndexedScreen>(m_share, std::make_unique<LinkedIndexScheme>());
+        break;
+    case Screen::IndexedM:
+        m_indexedM = std::make_unique<IndexedScreen>(m_share, std::make_unique<MultilevelIndexScheme>());
+        break;
     }
 }
 
@@ -33,9 +39,9 @@ MethodWindow* QtScreenHost::buildWindow(Screen screen)
 {
     switch (screen) {
     case Screen::Contiguous: return new ContiguousWindow(*m_contiguous);
-    case Screen::Linked:
-    case Screen::IndexedL:
-    case Screen::IndexedM: break;
+    case Screen::Linked: break;
+    case Screen::IndexedL: return new IndexedWindow(*m_indexedL);
+    case Screen::IndexedM: return new IndexedWindow(*m_indexedM);
     }
     return nullptr;
 }

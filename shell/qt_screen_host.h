@@ -9,6 +9,7 @@
 #include <memory>
 
 class ContiguousAllocator;
+class IndexedScreen;
 class MethodWindow;
 class Share;
 
@@ -39,6 +40,8 @@ private:
     Share& m_share;
     Navigator m_navigator{*this};
     std::unique_ptr<ContiguousAllocator> m_contiguous;
+    std::unique_ptr<IndexedScreen> m_indexedL;
+    std::unique_ptr<IndexedScreen> m_indexedM;
     // Windows on their way out are hidden at once and deleted when control is back in the event
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<Screen, QPointer<MethodWindow>> m_windows;
