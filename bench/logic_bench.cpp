@@ -1,3 +1,4 @@
+#include "bench_support.h"
 #include "contiguous/contiguous_allocator.h"
 #include "core/number_reading.h"
 #include "core/random_stream.h"
@@ -8,11 +9,6 @@
 #include <string>
 
 namespace {
-
-class NullSink final : public MessageSink {
-public:
-    void show(const Message&) override {}
-};
 
 // The costliest Add there is: a whole-disk run that checks and paints all 64 blocks.
 void wholeDiskAdd(benchmark::State& state)

@@ -1,3 +1,4 @@
+#include "bench_support.h"
 #include "contiguous/contiguous_window.h"
 #include "core/random_stream.h"
 #include "whole_disk_file.h"
@@ -9,16 +10,6 @@
 #include <memory>
 
 namespace {
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "pellucor_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // What a user waits for when the screen opens: building the window with its 128 grid controls,
 // loading the screen and drawing the first frame.
