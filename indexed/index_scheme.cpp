@@ -1,5 +1,12 @@
 #include "indexed/index_scheme.h"
 
+std::string withNumber(std::string_view text, std::int64_t number)
+{
+    std::string result(text);
+    result += std::to_string(number);
+    return result;
+}
+
 bool IndexScheme::isBlockIndexed(int block) const
 {
     return block >= 0 && block < BlockDisk::BLOCKS && indexedBlocks().test(static_cast<std::size_t>(block));

@@ -10,7 +10,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// A text followed directly by a number in decimal, as captions that carry a count are written.
+std::string withNumber(std::string_view text, std::int64_t number);
 
 // What a clicked directory row shows in the index list: a header and the entries in order.
 struct IndexView {

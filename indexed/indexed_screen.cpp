@@ -129,8 +129,8 @@ bool IndexedScreen::place(const Placement& at)
             m_currentColour.packed()});
     }
     m_scheme->record(file, at, *block);
-    f.Label4.caption += "(" + std::to_string(file) + "," + std::to_string(at.tracedOrdinal) + ","
-        + std::to_string(at.slot) + ") = " + std::to_string(*block);
+    f.Label4.caption += withNumber("(", file) + withNumber(",", at.tracedOrdinal) + withNumber(",", at.slot)
+        + withNumber(") = ", *block);
     if (m_scheme->complementaryText())
         f.disk.setTextColour(*block, complementOf(m_currentColour));
     f.disk.setText(*block, at.text);
@@ -171,10 +171,7 @@ void IndexedScreen::showIndex(std::size_t row)
         f.lvIndex.appendRow({{entry}, std::nullopt});
 }
 
-void IndexedScreen::refreshUsage()
-{
-    form().lbUsage = "Current Usage Blocks =" + std::to_string(form().disk.usedCount());
-}
+void IndexedScreen::refreshUsage() { form().lbUsage = withNumber("Current Usage Blocks =", form().disk.usedCount()); }
 
 void IndexedScreen::enterPlacementMode()
 {

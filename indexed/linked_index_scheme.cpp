@@ -29,7 +29,7 @@ std::optional<Placement> LinkedIndexScheme::nextBlock(const IndexedState& state)
     Placement at{n / 8, n % 8, n / 8, std::to_string(n % 8), std::nullopt, false};
     if (at.slot == 0) {
         at.newColour = true;
-        at.row = GroupRow{std::to_string(at.ordinal), "." + std::to_string((state.fileLength - toGo) / DATA_SLOTS + 1),
+        at.row = GroupRow{std::to_string(at.ordinal), withNumber(".", (state.fileLength - toGo) / DATA_SLOTS + 1),
             toGo > DATA_SLOTS ? std::to_string(DATA_SLOTS) : std::to_string(toGo - 1)};
     }
     return at;
@@ -37,7 +37,7 @@ std::optional<Placement> LinkedIndexScheme::nextBlock(const IndexedState& state)
 
 IndexView LinkedIndexScheme::indexView(std::int32_t file, int ordinal) const
 {
-    IndexView view{"BLock Index  " + std::to_string(m_table.at(file, ordinal, 0)), {}};
+    IndexView view{withNumber("BLock Index  ", m_table.at(file, ordinal, 0)), {}};
     for (int slot = 1; slot <= DATA_SLOTS; ++slot)
         view.entries.push_back(std::to_string(m_table.at(file, ordinal, slot)));
     const int next = ordinal >= 0 && ordinal < LinkedIndexTable::ORDINALS ? ordinal + 1 : -1;

@@ -36,7 +36,7 @@ std::optional<Placement> MultilevelIndexScheme::nextBlock(const IndexedState& st
     Placement at{group, n % GROUP, n / GROUP, std::to_string(n % GROUP), std::nullopt, false};
     if (at.slot == 0) {
         at.newColour = true;
-        at.row = GroupRow{std::to_string(group), "." + std::to_string((state.fileLength - toGo) / NAMED + 1),
+        at.row = GroupRow{std::to_string(group), withNumber(".", (state.fileLength - toGo) / NAMED + 1),
             toGo > NAMED ? std::to_string(NAMED) : std::to_string(toGo)};
     }
     return at;
@@ -44,7 +44,7 @@ std::optional<Placement> MultilevelIndexScheme::nextBlock(const IndexedState& st
 
 IndexView MultilevelIndexScheme::indexView(std::int32_t file, int ordinal) const
 {
-    IndexView view{"BLock Index  " + std::to_string(m_table.at(file, ordinal, 0)), {}};
+    IndexView view{withNumber("BLock Index  ", m_table.at(file, ordinal, 0)), {}};
     for (int k = 1; k <= NAMED; ++k) {
         // A first-level row names the second-level blocks; a second-level row its data blocks.
         const std::int16_t entry = ordinal == 0 ? m_table.at(file, k, 0) : m_table.at(file, ordinal, k);
