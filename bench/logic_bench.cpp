@@ -1,3 +1,4 @@
+#include "bench_support.h"
 #include "contiguous/contiguous_allocator.h"
 #include "core/number_reading.h"
 #include "core/random_stream.h"

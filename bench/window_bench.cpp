@@ -1,3 +1,4 @@
+#include "bench_support.h"
 #include "contiguous/contiguous_window.h"
 #include "core/random_stream.h"
 #include "offscreen_window.h"

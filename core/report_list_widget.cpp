@@ -22,10 +22,15 @@ ReportListWidget::ReportListWidget(QWidget* parent) : QTreeWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Columns are exactly as wide as the screen says, however narrow.
     header()->setStretchLastSection(false);
+    header()->setMinimumSectionSize(0);
     header()->setSectionsMovable(false);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setColumnCount(0);
+    const auto clicked = [this](QTreeWidgetItem* item) { emit rowClicked(indexOfTopLevelItem(item)); };
+    connect(this, &QTreeWidget::itemClicked, this, clicked);
+    connect(this, &QTreeWidget::itemActivated, this, clicked);
 }
 
 void ReportListWidget::render(const ReportList& list)

@@ -14,4 +14,8 @@ public:
     void render(const ReportList& list);
     // The rows shown, as texts (for readers and tests).
     QStringList rowTexts(int row) const;
+
+signals:
+    // A row was clicked, or activated from the keyboard.
+    void rowClicked(int row);
 };

@@ -1,6 +1,8 @@
 #include "shell/qt_screen_host.h"
 
 #include "contiguous/contiguous_window.h"
+#include "indexed/index_scheme.h"
+#include "indexed/indexed_window.h"
 #include "linked/linked_window.h"
 #include "shell/about_dialog.h"
 #include "shell/system_info.h"
@@ -38,7 +40,11 @@ void QtScreenHost::createScreen(Screen screen)
     case Screen::Contiguous: m_contiguous = std::make_unique<ContiguousAllocator>(m_share); break;
     case Screen::Linked: m_linked = std::make_unique<LinkedAllocator>(m_share); break;
     case Screen::IndexedL:
-    case Screen::IndexedM: break;
+        m_indexedL = std::make_unique<IndexedScreen>(m_share, std::make_unique<LinkedIndexScheme>());
+        break;
+    case Screen::IndexedM:
+        m_indexedM = std::make_unique<IndexedScreen>(m_share, std::make_unique<MultilevelIndexScheme>());
+        break;
     }
 }
 
@@ -47,8 +53,8 @@ MethodWindow* QtScreenHost::buildWindow(Screen screen)
     switch (screen) {
     case Screen::Contiguous: return new ContiguousWindow(*m_contiguous);
     case Screen::Linked: return new LinkedWindow(*m_linked);
-    case Screen::IndexedL:
-    case Screen::IndexedM: break;
+    case Screen::IndexedL: return new IndexedWindow(*m_indexedL);
+    case Screen::IndexedM: return new IndexedWindow(*m_indexedM);
     }
     return nullptr;
 }

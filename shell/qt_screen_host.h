@@ -11,6 +11,7 @@
 class AboutDialog;
 class ContiguousAllocator;
 class LinkedAllocator;
+class IndexedScreen;
 class MethodWindow;
 class ProgramStarter;
 class Registry;
@@ -49,6 +50,8 @@ private:
     Navigator m_navigator{*this};
     std::unique_ptr<ContiguousAllocator> m_contiguous;
     std::unique_ptr<LinkedAllocator> m_linked;
+    std::unique_ptr<IndexedScreen> m_indexedL;
+    std::unique_ptr<IndexedScreen> m_indexedM;
     // Windows on their way out are hidden at once and deleted when control is back in the event
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<Screen, QPointer<MethodWindow>> m_windows;

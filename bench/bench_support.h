@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/messages.h"
+
+#include <QApplication>
+
+// Drops every message: a benchmark measures the work, not the boxes.
+class NullSink final : public MessageSink {
+public:
+    void show(const Message&) override {}
+};
+
+// The one application object that the window benchmarks share, on the offscreen platform.
+inline QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "pellucor_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}

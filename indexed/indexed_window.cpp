@@ -1,0 +1,137 @@
+#include "indexed/indexed_window.h"
+
+#include "core/disk_grid_widget.h"
+#include "core/entry_frame_widget.h"
+#include "core/report_list_widget.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int CLIENT_WIDTH = 10830;
+constexpr int CLIENT_HEIGHT = 8460;
+
+Screen otherScheme(Screen screen) { return screen == Screen::IndexedL ? Screen::IndexedM : Screen::IndexedL; }
+
+QString caption(Screen scheme)
+{
+    return scheme == Screen::IndexedL ? QStringLiteral("Linked Scheme") : QStringLiteral("Multilevel Index");
+}
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+IndexedWindow::IndexedWindow(IndexedScreen& screen)
+    : ScreenWindow(QStringLiteral("Indexed Allocation :: Quorvel"), CLIENT_WIDTH, CLIENT_HEIGHT, screen)
+{
+    const Screen scheme = screen.scheme().screen();
+    setObjectName(QString::fromLatin1(formName(scheme)));
+
+    // The scheme's name, and the button to the other one.
+    auto* Frame2 = new QFrame(client());
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame2->setAutoFillBackground(true);
+    Frame2->setAccessibleName(caption(scheme));
+    place(Frame2, 120, 1200, 5895, 975);
+    auto* cmdChg = new QPushButton(caption(otherScheme(scheme)), Frame2);
+    cmdChg->setObjectName(QStringLiteral("cmdChg"));
+    cmdChg->setAccessibleName(cmdChg->text());
+    place(cmdChg, 120, 240, 1335, 615);
+    registerControl(Control::cmdChg, cmdChg);
+    connect(cmdChg, &QPushButton::clicked, this, &IndexedWindow::onChangeClicked);
+    auto* lbType = new QLabel(caption(scheme), Frame2);
+    lbType->setObjectName(QStringLiteral("lbType"));
+    lbType->setAccessibleName(lbType->text());
+    lbType->setAlignment(Qt::AlignCenter);
+    lbType->setFont(msSansSerif(24, true));
+    lbType->setAutoFillBackground(true);
+    QPalette typeColours = lbType->palette();
+    typeColours.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    typeColours.setColor(QPalette::Window, QColor(0, 64, 0));
+    lbType->setPalette(typeColours);
+    place(lbType, 1560, 240, 4215, 615);
+
+    auto* Frame1 = EntryFrameWidget::withoutStart(client());
+    addEntryFrame(Frame1, 6840, 120, 3495, 1215);
+    connect(Frame1->cmAdd(), &QPushButton::clicked, this, &IndexedWindow::onAddClicked);
+    connect(Frame1->cmClear(), &QPushButton::clicked, this, &IndexedWindow::onClearClicked);
+
+    auto* cmNext = new QPushButton(QStringLiteral("Next Block >"), client());
+    cmNext->setObjectName(QStringLiteral("cmNext"));
+    cmNext->setAccessibleName(QStringLiteral("Next Block"));
+    cmNext->setAutoDefault(true);  // Enter presses it, as it does Add
+    place(cmNext, 3000, 2520, 1215, 375);
+    registerControl(Control::cmNext, cmNext);
+    connect(cmNext, &QPushButton::clicked, this, &IndexedWindow::onNextClicked);
+
+    lvDirectory = addDirectory(6240, IndexedForm::DIRECTORY_WIDTH);
+    connect(lvDirectory, &ReportListWidget::rowClicked, this, &IndexedWindow::onRowClicked);
+
+    lbUsage = new QLabel(client());
+    lbUsage->setObjectName(QStringLiteral("lbUsage"));
+    lbUsage->setAccessibleName(QStringLiteral("Usage"));
+    place(lbUsage, 6360, 4320, 3495, 255);
+
+    lvIndex = new ReportListWidget(client());
+    lvIndex->setObjectName(QStringLiteral("lvIndex"));
+    lvIndex->setAccessibleName(QStringLiteral("Index"));
+    lvIndex->setFont(msSansSerif(8.25, true));
+    place(lvIndex, 7440, 4920, IndexedForm::INDEX_WIDTH, 2055);
+    registerControl(Control::lvIndex, lvIndex);
+
+    Label4 = new QLabel(client());
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setAccessibleName(QStringLiteral("Trace"));
+    place(Label4, 0, 8040, 9855, 495);
+
+    buildMenus({Screen::Contiguous, Screen::Linked});
+
+    QLineEdit* txFile = Frame1->field(Control::txFile);
+    const QList<QWidget*> tabOrder{
+        txFile, Frame1->field(Control::txLenght), Frame1->cmAdd(), lvDirectory, lvIndex, grid()->Block(0)};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabOrder(grid()->Block(BlockDisk::BLOCKS - 1), cmNext);
+    setTabOrder(cmNext, Frame1->cmClear());
+    setTabOrder(Frame1->cmClear(), cmdChg);
+
+    m_screen.load();
+    render();
+    txFile->setFocus();
+}
+
+void IndexedWindow::onAddClicked() { apply(&IndexedScreen::addFile); }
+
+void IndexedWindow::onNextClicked() { apply(&IndexedScreen::nextBlock); }
+
+void IndexedWindow::onClearClicked() { apply(&IndexedScreen::clear); }
+
+void IndexedWindow::onRowClicked(int row)
+{
+    if (row >= 0)
+        m_screen.showIndex(static_cast<std::size_t>(row));
+    render();
+}
+
+void IndexedWindow::onChangeClicked() { emit switchRequested(otherScheme(m_screen.scheme().screen())); }
+
+void IndexedWindow::render()
+{
+    if (!m_screen.isLoaded())
+        return;
+    const IndexedForm& form = m_screen.form();
+    grid()->render(form.disk);
+    lvDirectory->render(form.lvDirectory);
+    lvIndex->render(form.lvIndex);
+    if (lbUsage->text() != text(form.lbUsage))
+        lbUsage->setText(text(form.lbUsage));
+    if (Label4->text() != text(form.Label4.caption))
+        Label4->setText(text(form.Label4.caption));
+    Label4->setVisible(form.Label4.visible);
+    renderForm();
+}
