@@ -11,7 +11,7 @@ public:
 };
 
 // The one application object that the window benchmarks share, on the offscreen platform.
-inline QApplication& application()
+inline QApplication& offscreenApplication()
 {
     static int argc = 1;
     static char name[] = "pellucor_bench";

@@ -39,7 +39,7 @@ BENCHMARK(fullDiskPlacement<MultilevelIndexScheme>)->Unit(benchmark::kMicrosecon
 // usage label brought up to date.
 template <typename Scheme> void nextPressThroughTheWindow(benchmark::State& state)
 {
-    application();
+    offscreenApplication();
     ProgramRandomStream stream;
     Share share(stream);
     IndexedScreen screen(share, std::make_unique<Scheme>());

@@ -1,6 +1,6 @@
+#include "bench_support.h"
 #include "core/random_stream.h"
 #include "linked/linked_window.h"
-#include "offscreen_window.h"
 #include "whole_disk_file.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "bench_support.h"
 #include "core/control.h"
 #include "core/random_stream.h"
 #include "core/share.h"
-#include "null_sink.h"
 
 // Types a file that takes every block of the disk into the fields of a screen with a start field.
 template <typename Screen> void typeWholeDiskFile(Screen& screen)

@@ -1,7 +1,6 @@
 #include "bench_support.h"
 #include "contiguous/contiguous_window.h"
 #include "core/random_stream.h"
-#include "offscreen_window.h"
 #include "whole_disk_file.h"
 
 #include <benchmark/benchmark.h>

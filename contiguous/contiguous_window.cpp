@@ -19,5 +19,5 @@ ContiguousWindow::ContiguousWindow(ContiguousAllocator& screen)
 
 void ContiguousWindow::render()
 {
-    renderScreen([](const ContiguousAllocator::Form&) {});
+    renderScreen([this](const ContiguousAllocator::Form& form) { lvDirectory->render(form.directory.list()); });
 }

@@ -11,8 +11,8 @@
 #include <QPushButton>
 
 // A method window over its screen object: it unloads the screen when it goes, forwards Enter in
-// the fields, and turns Add and Clear into the screen's actions. Loading is the derived window's
-// last step, once its controls stand.
+// the fields, and turns Add, Next and Clear into the screen's actions. Loading is the derived
+// window's last step, once its controls stand.
 template <typename ScreenObject> class MethodScreenWindow : public MethodWindow {
 public:
     MethodScreenWindow(ScreenObject& screen, const QString& caption, int clientWidth, int clientHeight)
@@ -26,6 +26,11 @@ public:
         m_screen.addFile(messages());
         render();
     }
+    void onNextClicked()
+    {
+        m_screen.nextBlock(messages());
+        render();
+    }
     void onClearClicked()
     {
         m_screen.clear();
@@ -33,17 +38,46 @@ public:
     }
 
 protected:
-    // The frame with File, Start and Lenght and the directory below it, where the screens that take
-    // a start block have them. Tab runs from the fields over Add and the directory into the disk.
-    void addStartEntryAndDirectory()
+    // The entry frame at its left edge and height (it stands 120 twips from the top, 3495 wide) and
+    // the directory below it. Tab runs from the fields over Add into the directory.
+    void addEntryAndDirectory(
+        EntryFrameWidget* frame, int frameLeft, int frameHeight, int directoryLeft, int directoryWidth)
     {
-        Frame1 = EntryFrameWidget::withStart(client());
-        addEntryFrame(Frame1, 6360, 120, 3495, 1335);
+        Frame1 = frame;
+        addEntryFrame(Frame1, frameLeft, 120, 3495, frameHeight);
         connect(Frame1->cmAdd(), &QPushButton::clicked, this, &MethodScreenWindow::onAddClicked);
         connect(Frame1->cmClear(), &QPushButton::clicked, this, &MethodScreenWindow::onClearClicked);
-        lvDirectory = addDirectory(6360, FileDirectory::WIDTH);
-        chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txStart),
-            Frame1->field(Control::txLenght), Frame1->cmAdd(), lvDirectory, grid()->Block(0)});
+        lvDirectory = addDirectory(directoryLeft, directoryWidth);
+        QWidget* previous = nullptr;
+        for (const Control field : {Control::txFile, Control::txStart, Control::txLenght}) {
+            if (QWidget* box = Frame1->field(field)) {
+                if (previous != nullptr)
+                    setTabOrder(previous, box);
+                previous = box;
+            }
+        }
+        chainTabOrder({previous, Frame1->cmAdd(), lvDirectory});
+    }
+
+    // File, Start and Lenght with the directory below, where the screens that take a start block
+    // have them; Tab goes on from the directory into the disk.
+    void addStartEntryAndDirectory()
+    {
+        addEntryAndDirectory(EntryFrameWidget::withStart(client()), 6360, 1335, 6360, FileDirectory::WIDTH);
+        chainTabOrder({lvDirectory, grid()->Block(0)});
+    }
+
+    // "Next Block >" at left, top in twips.
+    QPushButton* addNextButton(int left, int top)
+    {
+        auto* cmNext = new QPushButton(QStringLiteral("Next Block >"), client());
+        cmNext->setObjectName(QStringLiteral("cmNext"));
+        cmNext->setAccessibleName(QStringLiteral("Next Block"));
+        cmNext->setAutoDefault(true);  // Enter presses it, so that a file can be placed from the keyboard
+        place(cmNext, left, top, 1215, 375);
+        registerControl(Control::cmNext, cmNext);
+        connect(cmNext, &QPushButton::clicked, this, &MethodScreenWindow::onNextClicked);
+        return cmNext;
     }
 
     // The load steps, then the focus where the form opens with it.
@@ -54,15 +88,14 @@ protected:
         if (Frame1 != nullptr)
             Frame1->field(Control::txFile)->setFocus();
     }
-    // Brings the disk, the directory and the form's states up to date, and before the focus moves,
-    // whatever else `showMore` shows of the form.
+    // Brings the disk and the form's states up to date, and before the focus moves, whatever else
+    // `showMore` shows of the form.
     template <typename ShowMore> void renderScreen(ShowMore showMore)
     {
         if (!m_screen.isLoaded())
             return;
         const auto& form = m_screen.form();
         grid()->render(form.disk);
-        lvDirectory->render(form.directory.list());
         showMore(form);
         renderForm();
     }

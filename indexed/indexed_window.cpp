@@ -26,7 +26,7 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 IndexedWindow::IndexedWindow(IndexedScreen& screen)
-    : ScreenWindow(QStringLiteral("Indexed Allocation :: Quorvel"), CLIENT_WIDTH, CLIENT_HEIGHT, screen)
+    : MethodScreenWindow(screen, QStringLiteral("Indexed Allocation :: Quorvel"), CLIENT_WIDTH, CLIENT_HEIGHT)
 {
     const Screen scheme = screen.scheme().screen();
     setObjectName(QString::fromLatin1(formName(scheme)));
@@ -56,20 +56,8 @@ IndexedWindow::IndexedWindow(IndexedScreen& screen)
     lbType->setPalette(typeColours);
     place(lbType, 1560, 240, 4215, 615);
 
-    auto* Frame1 = EntryFrameWidget::withoutStart(client());
-    addEntryFrame(Frame1, 6840, 120, 3495, 1215);
-    connect(Frame1->cmAdd(), &QPushButton::clicked, this, &IndexedWindow::onAddClicked);
-    connect(Frame1->cmClear(), &QPushButton::clicked, this, &IndexedWindow::onClearClicked);
-
-    auto* cmNext = new QPushButton(QStringLiteral("Next Block >"), client());
-    cmNext->setObjectName(QStringLiteral("cmNext"));
-    cmNext->setAccessibleName(QStringLiteral("Next Block"));
-    cmNext->setAutoDefault(true);  // Enter presses it, as it does Add
-    place(cmNext, 3000, 2520, 1215, 375);
-    registerControl(Control::cmNext, cmNext);
-    connect(cmNext, &QPushButton::clicked, this, &IndexedWindow::onNextClicked);
-
-    lvDirectory = addDirectory(6240, IndexedForm::DIRECTORY_WIDTH);
+    addEntryAndDirectory(EntryFrameWidget::withoutStart(client()), 6840, 1215, 6240, IndexedForm::DIRECTORY_WIDTH);
+    QPushButton* cmNext = addNextButton(3000, 2520);
     connect(lvDirectory, &ReportListWidget::rowClicked, this, &IndexedWindow::onRowClicked);
 
     lbUsage = new QLabel(client());
@@ -91,25 +79,10 @@ IndexedWindow::IndexedWindow(IndexedScreen& screen)
 
     buildMenus({Screen::Contiguous, Screen::Linked});
 
-    QLineEdit* txFile = Frame1->field(Control::txFile);
-    const QList<QWidget*> tabOrder{
-        txFile, Frame1->field(Control::txLenght), Frame1->cmAdd(), lvDirectory, lvIndex, grid()->Block(0)};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    setTabOrder(grid()->Block(BlockDisk::BLOCKS - 1), cmNext);
-    setTabOrder(cmNext, Frame1->cmClear());
-    setTabOrder(Frame1->cmClear(), cmdChg);
-
-    m_screen.load();
-    render();
-    txFile->setFocus();
+    chainTabOrder({lvDirectory, lvIndex, grid()->Block(0)});
+    chainTabOrder({grid()->Block(BlockDisk::BLOCKS - 1), cmNext, Frame1->cmClear(), cmdChg});
+    load();
 }
-
-void IndexedWindow::onAddClicked() { apply(&IndexedScreen::addFile); }
-
-void IndexedWindow::onNextClicked() { apply(&IndexedScreen::nextBlock); }
-
-void IndexedWindow::onClearClicked() { apply(&IndexedScreen::clear); }
 
 void IndexedWindow::onRowClicked(int row)
 {
@@ -122,16 +95,13 @@ void IndexedWindow::onChangeClicked() { emit switchRequested(otherScheme(m_scree
 
 void IndexedWindow::render()
 {
-    if (!m_screen.isLoaded())
-        return;
-    const IndexedForm& form = m_screen.form();
-    grid()->render(form.disk);
-    lvDirectory->render(form.lvDirectory);
-    lvIndex->render(form.lvIndex);
-    if (lbUsage->text() != text(form.lbUsage))
-        lbUsage->setText(text(form.lbUsage));
-    if (Label4->text() != text(form.Label4.caption))
-        Label4->setText(text(form.Label4.caption));
-    Label4->setVisible(form.Label4.visible);
-    renderForm();
+    renderScreen([this](const IndexedForm& form) {
+        lvDirectory->render(form.lvDirectory);
+        lvIndex->render(form.lvIndex);
+        if (lbUsage->text() != text(form.lbUsage))
+            lbUsage->setText(text(form.lbUsage));
+        if (Label4->text() != text(form.Label4.caption))
+            Label4->setText(text(form.Label4.caption));
+        Label4->setVisible(form.Label4.visible);
+    });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/screen_window.h"
+#include "core/method_screen_window.h"
 #include "indexed/indexed_screen.h"
 
 class QLabel;
@@ -9,14 +9,11 @@ class ReportListWidget;
 // The window "Indexed Allocation :: Quorvel", Indexed_L or Indexed_M after the screen's scheme:
 // files are given by name and length and placed one block per press of "Next Block >".
 // Building the window loads the screen; destroying it unloads the screen.
-class IndexedWindow final : public ScreenWindow<IndexedScreen> {
+class IndexedWindow final : public MethodScreenWindow<IndexedScreen> {
     Q_OBJECT
 public:
     explicit IndexedWindow(IndexedScreen& screen);
 
-    void onAddClicked();
-    void onNextClicked();
-    void onClearClicked();
     void onRowClicked(int row);
     // cmdChg: over to the other scheme.
     void onChangeClicked();
@@ -26,7 +23,6 @@ protected:
 
 private:
     // The controls that change after load; the others stay as built.
-    ReportListWidget* lvDirectory = nullptr;
     ReportListWidget* lvIndex = nullptr;
     QLabel* lbUsage = nullptr;
     QLabel* Label4 = nullptr;

@@ -27,13 +27,7 @@ LinkedWindow::LinkedWindow(LinkedAllocator& screen)
     lbCurTotal = label("lbCurTotal", LinkedForm::USAGE_CAPTION, client());
     place(lbCurTotal, 6360, 4320, 2295, 255);
 
-    cmNext = new QPushButton(QStringLiteral("Next Block >"), client());
-    cmNext->setObjectName(QStringLiteral("cmNext"));
-    cmNext->setAccessibleName(QStringLiteral("Next Block"));
-    cmNext->setAutoDefault(true);  // Enter presses it, so a chain can be walked from the keyboard
-    place(cmNext, 3120, 2280, 1215, 375);
-    registerControl(Control::cmNext, cmNext);
-    connect(cmNext, &QPushButton::clicked, this, &LinkedWindow::onNextClicked);
+    cmNext = addNextButton(3120, 2280);
 
     lbToGo = label("lbToGo", "Blocks to Go", client());
     lbToGo->setAlignment(Qt::AlignCenter);
@@ -45,15 +39,10 @@ LinkedWindow::LinkedWindow(LinkedAllocator& screen)
     load();
 }
 
-void LinkedWindow::onNextClicked()
-{
-    m_screen.nextBlock(messages());
-    render();
-}
-
 void LinkedWindow::render()
 {
     renderScreen([this](const LinkedAllocator::Form& form) {
+        lvDirectory->render(form.directory.list());
         lbCurTotal->setText(QString::fromStdString(form.lbCurTotal));
         lbToGo->setText(QString::fromStdString(form.lbToGo));
     });

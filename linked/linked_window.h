@@ -13,8 +13,6 @@ class LinkedWindow final : public MethodScreenWindow<LinkedAllocator> {
 public:
     explicit LinkedWindow(LinkedAllocator& screen);
 
-    void onNextClicked();
-
 protected:
     void render() override;
 
