@@ -1,0 +1,99 @@
+#include "bench_support.h"
+#include "core/method_window.h"
+#include "core/random_stream.h"
+#include "core/share.h"
+#include "shell/qt_screen_host.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// What a window's first frame costs at the least: a bare main window with a menu and a label.
+std::unique_ptr<QMainWindow> bareWindow()
+{
+    auto window = std::make_unique<QMainWindow>();
+    window->menuBar()->addMenu(QStringLiteral("&Menu"));
+    window->setCentralWidget(new QLabel(QStringLiteral("bare")));
+    window->resize(668, 564);
+    return window;
+}
+
+void letGo()
+{
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void bareWindowToFirstFrame(benchmark::State& state)
+{
+    offscreenApplication();
+    for (auto _ : state) {
+        auto window = bareWindow();
+        window->show();
+        benchmark::DoNotOptimize(window->grab());
+        window.reset();
+        letGo();
+    }
+}
+BENCHMARK(bareWindowToFirstFrame)->Unit(benchmark::kMillisecond);
+
+// The program's start once Qt is up: the screen objects' host, the first screen loaded and shown,
+// and its first frame drawn.
+void startToFirstFrameOfIndexedL(benchmark::State& state)
+{
+    offscreenApplication();
+    for (auto _ : state) {
+        ProgramRandomStream stream;
+        Share share(stream);
+        auto host = std::make_unique<QtScreenHost>(share);
+        host->navigator().start(Screen::IndexedL);
+        benchmark::DoNotOptimize(host->window(Screen::IndexedL)->grab());
+        host.reset();
+        letGo();
+    }
+}
+BENCHMARK(startToFirstFrameOfIndexedL)->Unit(benchmark::kMillisecond);
+
+void bareWindowSwitch(benchmark::State& state)
+{
+    offscreenApplication();
+    auto current = bareWindow();
+    current->show();
+    for (auto _ : state) {
+        auto next = bareWindow();
+        next->show();
+        current->hide();
+        current.release()->deleteLater();
+        benchmark::DoNotOptimize(next->grab());
+        letGo();
+        current = std::move(next);
+    }
+}
+BENCHMARK(bareWindowSwitch)->Unit(benchmark::kMillisecond);
+
+// One press of a switch command: the target loaded, shown and drawn, the screen left behind gone.
+void switchBetweenScreens(benchmark::State& state)
+{
+    offscreenApplication();
+    ProgramRandomStream stream;
+    Share share(stream);
+    QtScreenHost host(share);
+    host.navigator().start(Screen::IndexedL);
+    const Screen order[] = {Screen::IndexedM, Screen::Linked, Screen::Contiguous, Screen::IndexedL};
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const Screen target = order[n++ % std::size(order)];
+        host.navigator().switchTo(target);
+        benchmark::DoNotOptimize(host.window(target)->grab());
+        letGo();
+    }
+}
+BENCHMARK(switchBetweenScreens)->Unit(benchmark::kMillisecond);
+
+}  // namespace

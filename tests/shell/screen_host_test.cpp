@@ -1,0 +1,227 @@
+#include "core/disk_grid_widget.h"
+#include "core/random_stream.h"
+#include "core/report_list_widget.h"
+#include "core/share.h"
+#include "shell/about_dialog.h"
+#include "shell/qt_screen_host.h"
+
+#include "support/fake_registry.h"
+#include "support/window_testing.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+// Every command that leads from one screen to another: the screen, the control and where it goes.
+struct Command {
+    Screen from;
+    const char* control;
+    Screen to;
+};
+
+const Command COMMANDS[] = {
+    {Screen::Contiguous, "mnLinked", Screen::Linked},
+    {Screen::Contiguous, "mnIndexed", Screen::IndexedL},
+    {Screen::Linked, "mnContiguous", Screen::Contiguous},
+    {Screen::Linked, "mnIndexed", Screen::IndexedL},
+    {Screen::IndexedL, "mnContiguous", Screen::Contiguous},
+    {Screen::IndexedL, "mnLinked", Screen::Linked},
+    {Screen::IndexedL, "cmdChg", Screen::IndexedM},
+    {Screen::IndexedM, "mnContiguous", Screen::Contiguous},
+    {Screen::IndexedM, "mnLinked", Screen::Linked},
+    {Screen::IndexedM, "cmdChg", Screen::IndexedL},
+};
+
+}  // namespace
+
+class ScreenHostTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramRandomStream> m_stream;
+    std::unique_ptr<Share> m_share;
+    std::unique_ptr<QtScreenHost> m_host;
+
+    Navigator& nav() { return m_host->navigator(); }
+    MethodWindow* window(Screen s) const { return m_host->window(s); }
+
+    // Uses a menu item or button of the loaded screen, then lets windows on their way out go.
+    void use(Screen on, const char* control)
+    {
+        MethodWindow* w = window(on);
+        QVERIFY2(w != nullptr, formName(on).data());
+        if (auto* action = w->findChild<QAction*>(QString::fromLatin1(control)))
+            action->trigger();
+        else if (auto* button = w->findChild<QPushButton*>(QString::fromLatin1(control)))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            QFAIL(control);
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void addOnIndexed(Screen on, const QString& name, const QString& length)
+    {
+        MethodWindow* w = window(on);
+        w->findChild<QLineEdit*>(QStringLiteral("txFile"))->setText(name);
+        w->findChild<QLineEdit*>(QStringLiteral("txLenght"))->setText(length);
+        w->findChild<QPushButton*>(QStringLiteral("cmAdd"))->click();
+    }
+
+    // Places a one-block file on any screen, so that a fresh load can be told from a kept window.
+    void putAFileOn(Screen on)
+    {
+        MethodWindow* w = window(on);
+        w->findChild<QLineEdit*>(QStringLiteral("txFile"))->setText(QStringLiteral("x"));
+        if (auto* start = w->findChild<QLineEdit*>(QStringLiteral("txStart")))
+            start->setText(QStringLiteral("0"));
+        w->findChild<QLineEdit*>(QStringLiteral("txLenght"))->setText(QStringLiteral("1"));
+        w->findChild<QPushButton*>(QStringLiteral("cmAdd"))->click();
+        auto* next = w->findChild<QPushButton*>(QStringLiteral("cmNext"));
+        for (int press = 0; next != nullptr && next->isVisible() && press < 4; ++press)
+            next->click();
+        QVERIFY(w->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"))->topLevelItemCount() > 0);
+    }
+
+    int aboutDialogs() const
+    {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += qobject_cast<AboutDialog*>(w) != nullptr && w->isVisible() ? 1 : 0;
+        return n;
+    }
+
+    // Runs the event loop as the program does and does `action` in it; true when the loop ended.
+    bool endsTheProgram(const std::function<void()>& action)
+    {
+        bool ended = true;
+        QTimer::singleShot(0, this, action);
+        QTimer::singleShot(2000, this, [&ended] {
+            ended = false;
+            QCoreApplication::quit();
+        });
+        QCoreApplication::exec();
+        return ended && nav().hasEnded();
+    }
+
+private slots:
+    void init()
+    {
+        m_stream = std::make_unique<ProgramRandomStream>();
+        m_share = std::make_unique<Share>(*m_stream);
+        m_host = std::make_unique<QtScreenHost>(
+            *m_share, std::make_unique<FakeRegistry>(), std::make_unique<FakeStarter>());
+        nav().start(Screen::IndexedL);
+        QApplication::processEvents();
+    }
+
+    void cleanup()
+    {
+        m_host.reset();
+        QApplication::processEvents();
+    }
+
+    void theProgramOpensOnTheLinkedIndexScheme()
+    {
+        MethodWindow* first = window(Screen::IndexedL);
+        QVERIFY(first != nullptr);
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->objectName(), QStringLiteral("Indexed_L"));
+        for (Screen s : {Screen::Contiguous, Screen::Linked, Screen::IndexedM})
+            QVERIFY(!nav().exists(s));
+        QCOMPARE(aboutDialogs(), 0);
+    }
+
+    void everyCommandSwitchesToItsTargetOnAFreshScreen()
+    {
+        for (const Command& c : COMMANDS) {
+            nav().switchTo(c.from);
+            QApplication::processEvents();
+            const QPointer<MethodWindow> before = window(c.from);
+            putAFileOn(c.from);
+            use(c.from, c.control);
+            const QString what = QStringLiteral("%1 %2").arg(QString::fromLatin1(formName(c.from).data()), c.control);
+            QVERIFY2(nav().loaded() == c.to, qPrintable(what));
+            QVERIFY2(before.isNull(), qPrintable(what));  // the screen it came from is gone
+            MethodWindow* target = window(c.to);
+            QVERIFY2(target != nullptr && target->isVisible(), qPrintable(what));
+            QCOMPARE(target->objectName(), QString::fromLatin1(formName(c.to).data()));
+            for (int b = 0; b < BlockDisk::BLOCKS; ++b)
+                QCOMPARE(target->grid()->Block(b)->palette().color(QPalette::Base), QColor(Qt::white));
+            QCOMPARE(target->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"))->topLevelItemCount(), 0);
+            int shown = 0;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                shown += qobject_cast<MethodWindow*>(w) != nullptr && w->isVisible() ? 1 : 0;
+            QCOMPARE(shown, 1);
+        }
+    }
+
+    void aScreensFileNumbersGoOnAfterARoundTrip()
+    {
+        use(Screen::IndexedL, "cmdChg");
+        addOnIndexed(Screen::IndexedM, QStringLiteral("a"), QStringLiteral("1"));
+        for (int press = 0; press < 3; ++press)
+            window(Screen::IndexedM)->findChild<QPushButton*>(QStringLiteral("cmNext"))->click();
+        use(Screen::IndexedM, "cmdChg");
+        use(Screen::IndexedL, "cmdChg");
+        auto* directory = window(Screen::IndexedM)->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"));
+        QCOMPARE(directory->topLevelItemCount(), 0);
+        addOnIndexed(Screen::IndexedM, QStringLiteral("b"), QStringLiteral("1"));
+        QCOMPARE(directory->topLevelItemCount(), 1);
+        QCOMPARE(directory->rowTexts(0).at(0), QStringLiteral("1"));  // file 0 was "a" on the earlier visit
+    }
+
+    void aboutOpensOnceAndStaysOpenThroughASwitch()
+    {
+        use(Screen::IndexedL, "mnAbout");
+        use(Screen::IndexedL, "mnAbout");
+        QCOMPARE(aboutDialogs(), 1);
+        AboutDialog* about = m_host->about();
+        QVERIFY(about != nullptr && !about->isModal());
+        use(Screen::IndexedL, "mnLinked");
+        QCOMPARE(m_host->about(), about);
+        QVERIFY(about->isVisible());
+        QVERIFY(window(Screen::Linked)->isEnabled());  // the screen stays usable beside it
+        about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QApplication::processEvents();
+        QCOMPARE(aboutDialogs(), 0);
+        QVERIFY(window(Screen::Linked) != nullptr);
+        QVERIFY(!nav().hasEnded());
+        use(Screen::Linked, "mnAbout");  // and it opens again afterwards
+        QCOMPARE(aboutDialogs(), 1);
+    }
+
+    void exitEndsTheProgramFromEveryScreenEvenWithAboutOpen()
+    {
+        for (const Screen s : {Screen::Contiguous, Screen::Linked, Screen::IndexedL, Screen::IndexedM}) {
+            cleanup();
+            init();
+            nav().switchTo(s);
+            QApplication::processEvents();
+            use(s, "mnAbout");
+            QVERIFY(endsTheProgram([this, s] { use(s, "exit"); }));
+        }
+    }
+
+    void theProgramEndsWhenNoWindowIsLeft()
+    {
+        use(Screen::IndexedL, "mnAbout");
+        window(Screen::IndexedL)->close();
+        QApplication::processEvents();
+        QVERIFY(window(Screen::IndexedL) == nullptr);
+        QVERIFY(!nav().hasEnded());  // the About dialog is still open
+        QCOMPARE(aboutDialogs(), 1);
+        QVERIFY(endsTheProgram([this] { m_host->about()->close(); }));
+
+        cleanup();
+        init();
+        QVERIFY(endsTheProgram([this] { window(Screen::IndexedL)->close(); }));
+    }
+};
+
+QTEST_MAIN(ScreenHostTest)
+#include "screen_host_test.moc"
