@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr int ICON_SIZES[] = {16, 24, 32, 48, 64, 128, 256};
+
 QPixmap drawPicture()
 {
     QPixmap pixmap(480, 560);
@@ -76,26 +78,6 @@ QPixmap drawPicture()
     return pixmap;
 }
 
-QPixmap drawIcon(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    const std::array<QColor, 4> files{
-        QColor(0x2f, 0x6d, 0xb5), QColor(0xe0, 0x8a, 0x1e), QColor(0x4c, 0xa0, 0x4a), Qt::white};
-    // Which file each of the 4 x 4 blocks belongs to; 3 is free.
-    const std::array<int, 16> owner{0, 0, 0, 3, 3, 1, 1, 1, 1, 3, 2, 2, 3, 3, 2, 3};
-    const double cell = size / 4.0;
-    p.setPen(QPen(QColor(0x33, 0x3d, 0x4a), size >= 32 ? 1.0 : 0.0));
-    for (std::size_t i = 0; i < owner.size(); ++i) {
-        const double x = static_cast<double>(i % 4) * cell;
-        const double y = static_cast<double>(i / 4) * cell;
-        p.setBrush(files[static_cast<std::size_t>(owner[i])]);
-        p.drawRect(QRectF(x + 0.5, y + 0.5, cell - 1.5, cell - 1.5));
-    }
-    return pixmap;
-}
-
 }  // namespace
 
 BackdropWidget::BackdropWidget(QWidget* parent) : QWidget(parent)
@@ -124,10 +106,17 @@ void BackdropWidget::paintEvent(QPaintEvent*)
     p.drawPixmap(0, 0, picture());
 }
 
+// Outside any namespace, as Qt's resource initialiser must be.
+static void initIconResources() { Q_INIT_RESOURCE(pellucor); }
+
 QIcon pellucorIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(drawIcon(size));
-    return icon;
+    // The resources live in a static library, which the linker would drop unless they are asked for.
+    initIconResources();
+    QIcon builtIn;
+    for (const int size : ICON_SIZES)
+        builtIn.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    // Installed, the icon theme has it, under the name the launcher gives; the built-in copy is the
+    // same picture, for runs from the build folder.
+    return QIcon::fromTheme(QStringLiteral(PELLUCOR_APP_ID), builtIn);
 }

@@ -17,5 +17,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The program's window icon: a small disk of coloured and free blocks.
+// The program's window icon, a small disk of coloured and free blocks: the installed theme icon when
+// there is one, otherwise the copy built into the program (16 to 256 pixels).
 QIcon pellucorIcon();
