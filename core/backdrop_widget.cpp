@@ -11,11 +11,15 @@
 
 namespace {
 
+constexpr QSize PICTURE_SIZE(480, 560);
 constexpr int ICON_SIZES[] = {16, 24, 32, 48, 64, 128, 256};
 
-QPixmap drawPicture()
+// Drawn in logical pixels onto a pixmap with as many pixels as the screen has under that area, so
+// that a scaled screen gets a sharp picture rather than a blown-up one.
+QPixmap drawPicture(qreal devicePixelRatio)
 {
-    QPixmap pixmap(480, 560);
+    QPixmap pixmap(PICTURE_SIZE * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -25,7 +29,7 @@ QPixmap drawPicture()
     wash.setColorAt(0.0, QColor(0xe4, 0xec, 0xf7));
     wash.setColorAt(0.6, QColor(0xf1, 0xf5, 0xfb));
     wash.setColorAt(1.0, Qt::white);
-    p.fillRect(pixmap.rect(), wash);
+    p.fillRect(QRect(QPoint(0, 0), PICTURE_SIZE), wash);
 
     // A platter seen from above, with its tracks and sectors.
     const QPointF centre(170, 112);
@@ -88,13 +92,13 @@ BackdropWidget::BackdropWidget(QWidget* parent) : QWidget(parent)
     setPalette(pal);
 }
 
-QPixmap BackdropWidget::picture()
+QPixmap BackdropWidget::picture(qreal devicePixelRatio)
 {
-    // Cached by the application, so it is drawn once and goes away with it.
-    static const QString key = QStringLiteral("pellucor/backdrop");
+    // Cached by the application, once per pixel ratio, so it is drawn once and goes away with it.
+    const QString key = QStringLiteral("pellucor/backdrop@%1").arg(devicePixelRatio);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = drawPicture();
+        pixmap = drawPicture(devicePixelRatio);
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
@@ -103,7 +107,7 @@ QPixmap BackdropWidget::picture()
 void BackdropWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, picture());
+    p.drawPixmap(0, 0, picture(devicePixelRatioF()));
 }
 
 // Outside any namespace, as Qt's resource initialiser must be.
