@@ -4,6 +4,7 @@
 #   scripts/setup.sh             what building and running the program needs
 #   scripts/setup.sh --tests     ... and what the tests and benchmarks need
 #   scripts/setup.sh --screenshots  ... and what taking screenshots needs
+#   scripts/setup.sh --package   ... and what building and checking the Debian package needs
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-liberation2)
@@ -11,6 +12,7 @@ for option in "$@"; do
   case "$option" in
     --tests) packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix) ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
+    --package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
     *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done
