@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --package
 cmake --preset release >/dev/null
-cmake --build --preset release --parallel
+cmake --build --preset release --parallel "$(nproc)"
 cpack --preset package

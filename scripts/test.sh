@@ -10,7 +10,7 @@ scripts/setup.sh --tests
 for preset in dev asan; do
   echo "== $preset =="
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --parallel
+  cmake --build --preset "$preset" --parallel "$(nproc)"
   ctest --preset "$preset"
 done
 echo "== windows (syntax only) =="
