@@ -11,9 +11,15 @@
 
 namespace {
 
-QPixmap drawPicture()
+constexpr QSize PICTURE_SIZE(480, 560);
+constexpr int ICON_SIZES[] = {16, 24, 32, 48, 64, 128, 256};
+
+// Drawn in logical pixels onto a pixmap with as many pixels as the screen has under that area, so
+// that a scaled screen gets a sharp picture rather than a blown-up one.
+QPixmap drawPicture(qreal devicePixelRatio)
 {
-    QPixmap pixmap(480, 560);
+    QPixmap pixmap(PICTURE_SIZE * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -23,7 +29,7 @@ QPixmap drawPicture()
     wash.setColorAt(0.0, QColor(0xe4, 0xec, 0xf7));
     wash.setColorAt(0.6, QColor(0xf1, 0xf5, 0xfb));
     wash.setColorAt(1.0, Qt::white);
-    p.fillRect(pixmap.rect(), wash);
+    p.fillRect(QRect(QPoint(0, 0), PICTURE_SIZE), wash);
 
     // A platter seen from above, with its tracks and sectors.
     const QPointF centre(170, 112);
@@ -76,26 +82,6 @@ QPixmap drawPicture()
     return pixmap;
 }
 
-QPixmap drawIcon(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    const std::array<QColor, 4> files{
-        QColor(0x2f, 0x6d, 0xb5), QColor(0xe0, 0x8a, 0x1e), QColor(0x4c, 0xa0, 0x4a), Qt::white};
-    // Which file each of the 4 x 4 blocks belongs to; 3 is free.
-    const std::array<int, 16> owner{0, 0, 0, 3, 3, 1, 1, 1, 1, 3, 2, 2, 3, 3, 2, 3};
-    const double cell = size / 4.0;
-    p.setPen(QPen(QColor(0x33, 0x3d, 0x4a), size >= 32 ? 1.0 : 0.0));
-    for (std::size_t i = 0; i < owner.size(); ++i) {
-        const double x = static_cast<double>(i % 4) * cell;
-        const double y = static_cast<double>(i / 4) * cell;
-        p.setBrush(files[static_cast<std::size_t>(owner[i])]);
-        p.drawRect(QRectF(x + 0.5, y + 0.5, cell - 1.5, cell - 1.5));
-    }
-    return pixmap;
-}
-
 }  // namespace
 
 BackdropWidget::BackdropWidget(QWidget* parent) : QWidget(parent)
@@ -106,13 +92,13 @@ BackdropWidget::BackdropWidget(QWidget* parent) : QWidget(parent)
     setPalette(pal);
 }
 
-QPixmap BackdropWidget::picture()
+QPixmap BackdropWidget::picture(qreal devicePixelRatio)
 {
-    // Cached by the application, so it is drawn once and goes away with it.
-    static const QString key = QStringLiteral("pellucor/backdrop");
+    // Cached by the application, once per pixel ratio, so it is drawn once and goes away with it.
+    const QString key = QStringLiteral("pellucor/backdrop@%1").arg(devicePixelRatio);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = drawPicture();
+        pixmap = drawPicture(devicePixelRatio);
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
@@ -121,13 +107,20 @@ QPixmap BackdropWidget::picture()
 void BackdropWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, picture());
+    p.drawPixmap(0, 0, picture(devicePixelRatioF()));
 }
+
+// Outside any namespace, as Qt's resource initialiser must be.
+static void initIconResources() { Q_INIT_RESOURCE(pellucor); }
 
 QIcon pellucorIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(drawIcon(size));
-    return icon;
+    // The resources live in a static library, which the linker would drop unless they are asked for.
+    initIconResources();
+    QIcon builtIn;
+    for (const int size : ICON_SIZES)
+        builtIn.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    // Installed, the icon theme has it, under the name the launcher gives; the built-in copy is the
+    // same picture, for runs from the build folder.
+    return QIcon::fromTheme(QStringLiteral(PELLUCOR_APP_ID), builtIn);
 }

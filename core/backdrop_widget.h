@@ -4,18 +4,21 @@
 #include <QPixmap>
 #include <QWidget>
 
-// The client area of a method screen: white, with the decorative picture (480 x 560 pixels) at its
-// natural size in the top-left corner, behind the disk grid.
+// The client area of a method screen: white, with the decorative picture (480 x 560 logical pixels)
+// at its natural size in the top-left corner, behind the disk grid. The picture is drawn at the
+// screen's resolution, so it stays sharp on a scaled screen.
 class BackdropWidget final : public QWidget {
     Q_OBJECT
 public:
     explicit BackdropWidget(QWidget* parent = nullptr);
 
-    static QPixmap picture();
+    // The picture with devicePixelRatio device pixels to a logical pixel.
+    static QPixmap picture(qreal devicePixelRatio = 1.0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The program's window icon: a small disk of coloured and free blocks.
+// The program's window icon, a small disk of coloured and free blocks: the installed theme icon when
+// there is one, otherwise the copy built into the program (16 to 256 pixels).
 QIcon pellucorIcon();

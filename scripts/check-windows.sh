@@ -12,6 +12,10 @@ sed -e "s/@PROJECT_VERSION_MAJOR@/$major/; s/@PROJECT_VERSION_MINOR@/$minor/; s/
 sources=()
 while IFS= read -r file; do sources+=("$file"); done < <(
     git ls-files '*.cpp' | grep -v -E '(_window|_widget|_dialog|_test|_bench)\.cpp$|^shell/(main|qt_screen_host|installed_program_registry)\.cpp$|^tests/|^bench/')
+if [ ${#sources[@]} -eq 0 ]; then
+    echo "windows: no sources found; this check lists them with git, so run it in a clone" >&2
+    exit 1
+fi
 for source in "${sources[@]}"; do
     "$cxx" -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror -I. \
         -Ibuild-windows/generated "$source"

@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --parallel
+cmake --build --preset release --parallel "$(nproc)"
 exec build-release/pellucor

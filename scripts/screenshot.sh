@@ -5,7 +5,8 @@
 #
 # Each argument after -- is one xdotool command line run against the window, for example
 #   scripts/screenshot.sh shot.png build --method contiguous -- "type notes" "key Return" "type 8"
-# Needs xvfb, xdotool and imagemagick; scripts/setup.sh --screenshots installs them.
+# The screen is large enough for the windows at QT_SCALE_FACTOR=2, which the program takes from the
+# environment. Needs xvfb, xdotool and imagemagick; scripts/setup.sh --screenshots installs them.
 set -euo pipefail
 out=${1:?usage: screenshot.sh OUT.png [BUILD_DIR] [--method METHOD] [-- XDOTOOL_COMMAND ...]}
 shift
@@ -17,7 +18,7 @@ if [ "${1:-}" = "--method" ]; then args=(--method "${2:?--method needs a method}
 
 n=99
 while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 app=""
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT

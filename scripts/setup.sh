@@ -1,29 +1,70 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Pellucor needs and that this machine lacks.
+# Installs the Debian packages that Pellucor needs and that this machine lacks, then checks that its
+# CMake is new enough to build Pellucor.
 #
 #   scripts/setup.sh             what building and running the program needs
-#   scripts/setup.sh --tests     ... and what the tests and benchmarks need
+#   scripts/setup.sh --tests     ... and what the tests, the benchmarks and the package checks need
 #   scripts/setup.sh --screenshots  ... and what taking screenshots needs
+#   scripts/setup.sh --package   ... and what building and checking the Debian package needs
+#
+# Installing needs root: it runs apt-get as root, or through sudo. Without either it names the
+# missing packages and the command that installs them, and ends with status 1.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-liberation2)
+package_tools=(dpkg-dev file desktop-file-utils appstream)
 for option in "$@"; do
   case "$option" in
-    --tests) packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix) ;;
+    --tests) packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix groff-base "${package_tools[@]}") ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
+    --package) packages+=("${package_tools[@]}") ;;
     *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done
 
+if ! command -v dpkg-query >/dev/null; then
+  echo "setup.sh: this script installs Debian packages with apt-get, and this system has no dpkg." >&2
+  echo "Pellucor needs CMake 3.25 or newer, g++ 12 or newer and Qt 6.2 or newer (Qt Widgets)." >&2
+  exit 1
+fi
+
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)" = "install ok installed" ] || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing ${missing[*]}"
-sudo_=()
-[ "$(id -u)" -eq 0 ] || sudo_=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_[@]}" apt-get update -qq
-"${sudo_[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+  advise() {
+    echo "setup.sh: $1" >&2
+    echo "Pellucor needs these Debian packages, which are not installed: ${missing[*]}" >&2
+    echo "Install them as root, then run this command again:" >&2
+    echo "  su -c '$install'" >&2
+    echo "(or, logged in as root: $install)" >&2
+  }
+  as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      advise "installing packages needs root, and you are not root and have no sudo."
+      exit 1
+    fi
+    as_root=(sudo)
+  fi
+  echo "Installing ${missing[*]}"
+  if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq ||
+    ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+    advise "the packages could not be installed${as_root[*]:+ through sudo}."
+    exit 1
+  fi
+fi
+
+# CMake's own refusal names only its version; say what to do about it.
+if [[ "$(cmake --version)" =~ cmake\ version\ ([0-9]+)\.([0-9]+)(\.[0-9]+)? ]]; then
+  major=${BASH_REMATCH[1]} minor=${BASH_REMATCH[2]}
+  if ((major < 3 || (major == 3 && minor < 25))); then
+    echo "setup.sh: Pellucor needs CMake 3.25 or newer, and this machine has CMake $major.$minor." >&2
+    echo "Debian 12 (CMake 3.25) and Ubuntu 24.04 (CMake 3.28) have a new enough one; Ubuntu 22.04" >&2
+    echo "(CMake 3.22) does not. Install a newer CMake, or build on one of those, and run this again." >&2
+    exit 1
+  fi
+fi

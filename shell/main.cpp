@@ -104,6 +104,8 @@ int main(int argc, char* argv[])
     if (start.exitStatus)
         return *start.exitStatus;
 
+    // Ties the windows to the launcher, whose file is named for the program's id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PELLUCOR_APP_ID));
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);  // the navigation decides when the program ends
