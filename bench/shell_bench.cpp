@@ -70,14 +70,14 @@ void bareWindowSwitch(benchmark::State& state)
         next->show();
         current->hide();
         current.release()->deleteLater();
-        benchmark::DoNotOptimize(next->grab());
-        letGo();
+        letGo();  // the new window's first frame, and the old one gone
         current = std::move(next);
     }
 }
 BENCHMARK(bareWindowSwitch)->Unit(benchmark::kMillisecond);
 
-// One press of a switch command: the target loaded, shown and drawn, the screen left behind gone.
+// One press of a switch command, as the event loop serves it: the target loaded and shown, its
+// first frame drawn, the screen left behind gone.
 void switchBetweenScreens(benchmark::State& state)
 {
     offscreenApplication();
@@ -90,8 +90,7 @@ void switchBetweenScreens(benchmark::State& state)
     for (auto _ : state) {
         const Screen target = order[n++ % std::size(order)];
         host.navigator().switchTo(target);
-        benchmark::DoNotOptimize(host.window(target)->grab());
-        letGo();
+        letGo();  // the new window's first frame, and the old one gone
     }
 }
 BENCHMARK(switchBetweenScreens)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "core/backdrop_widget.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -123,4 +124,10 @@ QIcon pellucorIcon()
     // Installed, the icon theme has it, under the name the launcher gives; the built-in copy is the
     // same picture, for runs from the build folder.
     return QIcon::fromTheme(QStringLiteral(PELLUCOR_APP_ID), builtIn);
+}
+
+void useApplicationIcon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(pellucorIcon());
 }

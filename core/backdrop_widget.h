@@ -22,3 +22,6 @@ protected:
 // The program's window icon, a small disk of coloured and free blocks: the installed theme icon when
 // there is one, otherwise the copy built into the program (16 to 256 pixels).
 QIcon pellucorIcon();
+// Makes the program's icon the application's, which every window without one of its own shows.
+// Looking the icon up costs more than building a window, so it is done once.
+void useApplicationIcon();

@@ -2,6 +2,9 @@
 
 #include "core/twips.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+
 namespace {
 
 constexpr int PITCH = 600;  // twips between neighbouring cells
@@ -25,18 +28,12 @@ DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
         const int left = PITCH * column;
         const int top = PITCH * row;
 
-        auto* label = new QLabel(QStringLiteral("0"), this);
-        label->setObjectName(QStringLiteral("B%1").arg(i));
-        label->setAlignment(Qt::AlignCenter);
+        auto* label = new BlockNumberWidget(i, this);
         label->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(255), twipsToPixels(255));
         m_labels.at(static_cast<std::size_t>(i)) = label;
 
-        auto* cell = new QLineEdit(this);
-        cell->setObjectName(QStringLiteral("Block%1").arg(i));
-        cell->setAccessibleName(QStringLiteral("Block %1").arg(i));
-        cell->setAlignment(Qt::AlignCenter);
         // The texts are written by the program and never read back, so the user cannot edit them.
-        cell->setReadOnly(true);
+        auto* cell = new BlockCellWidget(i, this);
         cell->setGeometry(
             twipsToPixels(CELL_LEFT - LEFT + left), twipsToPixels(top), twipsToPixels(375), twipsToPixels(285));
         m_cells.at(static_cast<std::size_t>(i)) = cell;
@@ -49,7 +46,7 @@ void DiskGridWidget::render(const BlockDisk& disk)
 {
     for (int i = 0; i < BlockDisk::BLOCKS; ++i) {
         const BlockDisk::Cell& cell = disk.cell(i);
-        QLineEdit* box = Block(i);
+        BlockCellWidget* box = Block(i);
 
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, toQColor(cell.colour));
@@ -64,5 +61,16 @@ void DiskGridWidget::render(const BlockDisk& disk)
         const QString label = QString::fromStdString(disk.label(i));
         if (B(i)->text() != label)
             B(i)->setText(label);
+    }
+}
+
+void DiskGridWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    for (int i = 0; i < BlockDisk::BLOCKS; ++i) {
+        if (event->region().intersects(B(i)->geometry()))
+            drawBlockNumber(p, *B(i));
+        if (event->region().intersects(Block(i)->geometry()))
+            drawBlockCell(p, *Block(i));
     }
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "core/block_cell_widget.h"
 #include "core/block_disk.h"
 
 #include <QColor>
-#include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <array>
@@ -20,15 +19,18 @@ public:
 
     explicit DiskGridWidget(QWidget* parent = nullptr);
 
-    QLineEdit* Block(int i) const { return m_cells.at(static_cast<std::size_t>(i)); }
-    QLabel* B(int i) const { return m_labels.at(static_cast<std::size_t>(i)); }
+    BlockCellWidget* Block(int i) const { return m_cells.at(static_cast<std::size_t>(i)); }
+    BlockNumberWidget* B(int i) const { return m_labels.at(static_cast<std::size_t>(i)); }
 
     // Shows the disk's colours, texts, text colours and number labels.
     void render(const BlockDisk& disk);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
-    std::array<QLineEdit*, BlockDisk::BLOCKS> m_cells{};
-    std::array<QLabel*, BlockDisk::BLOCKS> m_labels{};
+    std::array<BlockCellWidget*, BlockDisk::BLOCKS> m_cells{};
+    std::array<BlockNumberWidget*, BlockDisk::BLOCKS> m_labels{};
 };
 
 QColor toQColor(ColourValue colour);

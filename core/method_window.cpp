@@ -20,7 +20,7 @@ MethodWindow::MethodWindow(const QString& caption, int clientWidth, int clientHe
     : m_messages(this, [this] { render(); })
 {
     setWindowTitle(caption);
-    setWindowIcon(pellucorIcon());
+    useApplicationIcon();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(msSansSerif(8.25));

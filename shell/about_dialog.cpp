@@ -132,7 +132,7 @@ AboutDialog::AboutDialog(Registry& registry, ProgramStarter& starter, QWidget* p
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(pellucorIcon());
+    useApplicationIcon();
     setFixedSize(twipsToPixels(CLIENT_WIDTH), twipsToPixels(CLIENT_HEIGHT));
     setFont(MethodWindow::msSansSerif(8.25));
     QPalette pal = palette();

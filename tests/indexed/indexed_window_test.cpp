@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(label("lbUsage")->text(), QStringLiteral("Current Usage Blocks =%1").arg(used));
         const QColor plain = m_window->grid()->palette().color(QPalette::Text);
         for (int b = 0; b < BlockDisk::BLOCKS; ++b) {
-            const QLineEdit* cell = m_window->grid()->Block(b);
+            const BlockCellWidget* cell = m_window->grid()->Block(b);
             const BlockDisk::Cell& c = disk.cell(b);
             QCOMPARE(cell->text(), QString::fromStdString(c.text));
             QCOMPARE(cell->palette().color(QPalette::Base), toQColor(c.colour));

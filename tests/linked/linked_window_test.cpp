@@ -67,7 +67,7 @@ class LinkedWindowTest : public QObject {
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
     QLabel* label(const char* name) const { return find<QLabel>(name); }
     ReportListWidget* directory() const { return find<ReportListWidget>("lvDirectory"); }
-    QLineEdit* cell(int i) const { return window()->grid()->Block(i); }
+    BlockCellWidget* cell(int i) const { return window()->grid()->Block(i); }
     QColor colourOf(int i) const { return cell(i)->palette().color(QPalette::Base); }
     QWidget* focused() const { return window()->focusWidget(); }
     QRect onClient(const QWidget* w) const { return {w->mapTo(window()->client(), QPoint(0, 0)), w->size()}; }
