@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in a plain debug build (which also
 # compiles the benchmarks) and under AddressSanitizer and UndefinedBehaviorSanitizer. Last, it
-# compiles the logic for Windows, where its registry code runs, with a cross-compiler (syntax only).
+# compiles the logic for Windows, where its registry code runs, with a cross-compiler (syntax only),
+# and runs each fuzz harness for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --tests
@@ -13,3 +14,5 @@ for preset in dev asan; do
 done
 echo "== windows (syntax only) =="
 bash scripts/check-windows.sh
+echo "== fuzz (a few seconds per harness) =="
+PELLUCOR_BUILD_JOBS=$(nproc) bash scripts/fuzz.sh 5

@@ -99,20 +99,21 @@ std::vector<std::string> contiguousInvariants(const ContiguousAllocator& screen)
     std::vector<FileExtent> files;
     for (std::size_t i = 0; i < list.rows().size(); ++i) {
         const ReportList::Row& row = list.rows()[i];
-        const std::string where = "directory row " + std::to_string(i);
+        const auto where = [i] { return "directory row " + std::to_string(i); };
         if (row.cells.size() != 3 || !row.colour) {
             breaches.push_back(
-                where + " has " + std::to_string(row.cells.size()) + " cells" + (row.colour ? "" : " and no colour"));
+                where() + " has " + std::to_string(row.cells.size()) + " cells" + (row.colour ? "" : " and no colour"));
             continue;
         }
         const auto start = plainNumber(row.cells[1]);
         const auto length = plainNumber(row.cells[2]);
         if (!start || !length) {
-            breaches.push_back(where + " shows \"" + row.cells[1] + "\", \"" + row.cells[2] + "\", not plain numbers");
+            breaches.push_back(
+                where() + " shows \"" + row.cells[1] + "\", \"" + row.cells[2] + "\", not plain numbers");
             continue;
         }
         if (*start < 0 || *start > 63 || *start + *length - 1 > 63 || *length < -32768)
-            breaches.push_back(where + " runs from " + row.cells[1] + " for " + row.cells[2] + ", off the disk");
+            breaches.push_back(where() + " runs from " + row.cells[1] + " for " + row.cells[2] + ", off the disk");
         FileExtent file{row.cells[0], *row.colour, {}};
         for (int b = *start; b < *start + *length && b < 64; ++b)
             file.blocks.push_back(b);

@@ -48,6 +48,8 @@ struct Observed {
     std::optional<Control> focusRequest;           // where the last action sent the focus, if anywhere
     std::vector<Message> messages;                 // raised by the last action, in order
     std::map<std::string, std::string> variables;  // the screen object's own state ("currentColour")
+
+    friend bool operator==(const Observed&, const Observed&) = default;
 };
 
 // How the actual state differs from the expected one, one line per difference, at most `limit`.

@@ -142,7 +142,9 @@ private:
     static std::optional<SessionFailure> compare(
         std::size_t step, const Observed& expected, const Observed& actual, const Adapter& adapter)
     {
-        SessionFailure failure{step, differences(expected, actual)};
+        SessionFailure failure{step, {}};
+        if (!(expected == actual))
+            failure.problems = differences(expected, actual);
         for (auto& breach : adapter.invariants())
             failure.problems.push_back("broken rule: " + breach);
         if (failure.problems.empty())
