@@ -58,7 +58,7 @@ struct ClearKeepsTheLength {
 
 template <typename Plant> void expectCaught(const char* name, std::size_t shortestPossible)
 {
-    const SessionsOutcome outcome = runSessions<PlantedAdapter<Plant>, ContiguousReference>(planOf(2500), 1);
+    const SessionsOutcome outcome = runSessions<PlantedAdapter<Plant>, ContiguousReference>(planOf(5000), 1, true);
     EXPECT_GT(outcome.failures, 0U) << name << " went unnoticed";
     std::cout << "[planted: " << name << "]\n" << outcome.reports;
 

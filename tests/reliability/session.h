@@ -1,5 +1,24 @@
 #pragma once
 
+// Random sessions: a seeded generator draws actions from a screen's vocabulary; the program's screen
+// (through an adapter) and a reference of it take them side by side from random streams of one seed;
+// after every action what each shows is compared and the adapter checks the screen's own rules. A
+// failure is shrunk to a short list and printed as a replay.
+//
+// To bring in a screen NAME:
+//  1. tests/reliability/NAME_reference.{h,cpp}: the screen written out plainly from its described
+//     behaviour, sharing no code with the program (a SessionScreen). It fills in the parts of
+//     Observed that the screen has: disk, lists, labels, fields, enabled and visible states.
+//  2. tests/reliability/NAME_adapter.{h,cpp}: a SessionAdapter that drives the program's screen as
+//     its window does, reads it back with model_observation.h, and gives the screen's NAME, its
+//     Vocabulary (fields and their pools, buttons, clickable lists) and its rules: FileExtents
+//     from the screen's own tables through checkBlockOwnership, plus whatever else must hold.
+//  3. Both to pellucor_sessions in tests/reliability/CMakeLists.txt, and NAME_sessions_test.cpp
+//     beside contiguous_sessions_test.cpp, with a test named AgreeWithTheReferenceAfterEveryAction
+//     (the long run picks it up by that name) that runs runSessions<Adapter, Reference>.
+//  4. fuzz/NAME_screen_fuzzer.cpp like the contiguous one, in fuzz/CMakeLists.txt and in the list
+//     of scripts/fuzz.sh, with a few seeds in fuzz/corpus/NAME_screen/.
+
 #include "reliability/action.h"
 #include "reliability/generator.h"
 #include "reliability/observed.h"
@@ -178,6 +197,8 @@ private:
             std::vector<Message> raised = reference.apply(action);
             expected = reference.observe();
             expected.messages = std::move(raised);
+            if (stats)
+                count(*stats, actual);
             if (auto failure = compare(i + 1, expected, actual, adapter)) {
                 failure->problems.insert(failure->problems.begin(), "after " + formatAction(action).substr(0, 120));
                 return failure;
@@ -187,8 +208,6 @@ private:
                     {"after " + formatAction(action).substr(0, 120) + ": took "
                         + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()) + " ms"}};
             }
-            if (stats)
-                count(*stats, actual);
         }
         return std::nullopt;
     }
@@ -215,10 +234,11 @@ struct SessionsOutcome {
     std::string reports;  // of the first few failures, shrunk, with their replays
 };
 
-// Runs every session of the plan. Each failure is reported with its shrunk replay, which is also
-// written to a file in the temporary folder so that it can be handed back through PELLUCOR_REPLAY.
+// Runs every session of the plan, or only until the wanted reports are made. Each failure is reported with its shrunk
+// replay, which is also written to a file in the temporary folder so that it can be handed back through
+// PELLUCOR_REPLAY.
 template <SessionAdapter Adapter, SessionScreen Reference>
-SessionsOutcome runSessions(const SessionPlan& plan, std::size_t reportsWanted = 3)
+SessionsOutcome runSessions(const SessionPlan& plan, std::size_t reportsWanted = 3, bool stopAtLastReport = false)
 {
     using Runner = Session<Adapter, Reference>;
     SessionsOutcome outcome;
@@ -249,6 +269,8 @@ SessionsOutcome runSessions(const SessionPlan& plan, std::size_t reportsWanted =
         ++outcome.sessions;
         if (const auto failure = Runner::run(seed, actions, &outcome.stats))
             fail(seed, actions, *failure);
+        if (stopAtLastReport && outcome.failures >= reportsWanted)
+            break;
     }
     return outcome;
 }
