@@ -1,10 +1,8 @@
 #include "core/number_reading.h"
 
-#include <charconv>
-#include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -13,9 +11,9 @@ constexpr std::string_view BLANKS = " \t";
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct DecimalText {
-    std::string_view body;  // the number without blanks and without a leading '+'
     bool negative = false;
-    bool allZero = true;
+    // The mantissa's digits from the first that is not zero on; empty when the value is zero.
+    std::string significant;
     // The value's magnitude lies in [10^(leadExponent - 1), 10^leadExponent): 2 for "12", 0 for "0.5".
     long long leadExponent = 0;
 };
@@ -33,7 +31,6 @@ std::optional<DecimalText> parse(std::string_view text)
         d.negative = text[i] == '-';
         ++i;
     }
-    d.body = text.substr(text[0] == '+' ? 1 : 0);
 
     long long integerDigits = 0;
     long long digitsSeen = 0;
@@ -44,6 +41,8 @@ std::optional<DecimalText> parse(std::string_view text)
         if (isDigit(c)) {
             if (c != '0' && firstNonZero < 0)
                 firstNonZero = digitsSeen;
+            if (firstNonZero >= 0)
+                d.significant += c;
             ++digitsSeen;
             if (!point)
                 ++integerDigits;
@@ -68,8 +67,8 @@ std::optional<DecimalText> parse(std::string_view text)
         }
         const std::size_t exponentStart = i;
         for (; i < text.size() && isDigit(text[i]); ++i) {
-            // Far beyond any double; saturating keeps the arithmetic below safe.
-            if (exponent < 1'000'000)
+            // Far beyond any number of digits a text can hold; saturating keeps the arithmetic safe.
+            if (exponent < 1'000'000'000'000)
                 exponent = exponent * 10 + (text[i] - '0');
         }
         if (i == exponentStart || i != text.size())
@@ -78,10 +77,8 @@ std::optional<DecimalText> parse(std::string_view text)
             exponent = -exponent;
     }
 
-    if (firstNonZero >= 0) {
-        d.allZero = false;
+    if (firstNonZero >= 0)
         d.leadExponent = integerDigits - firstNonZero + exponent;
-    }
     return d;
 }
 
@@ -99,23 +96,28 @@ std::optional<std::int32_t> readNumber(std::string_view text)
     const auto d = parse(text);
     if (!d)
         return std::nullopt;
-    if (d->allZero)
+    // Below 0.1 every value rounds to 0; from 10^10 up every value is beyond int32.
+    if (d->significant.empty() || d->leadExponent < 0)
         return 0;
-    // Below 1e-4 every value rounds to 0; from 1e20 up every value is beyond int32.
-    if (d->leadExponent < -3)
-        return 0;
-    if (d->leadExponent > 20)
+    if (d->leadExponent > 10)
         return saturate(d->negative);
 
-    double value = 0.0;
-    const auto* const end = d->body.data() + d->body.size();
-    const auto [ptr, ec] = std::from_chars(d->body.data(), end, value);
-    if (ec != std::errc{} || ptr != end)
-        return std::nullopt;  // not reached for text that passed the grammar
+    // Rounded on the decimal digits themselves: a double would hold only about 17 of them, and
+    // "2.50000000000000000001" would come out as 2.5 and round down.
+    const std::string& s = d->significant;
+    const auto digit
+        = [&s](long long k) { return k < static_cast<long long>(s.size()) ? s[static_cast<std::size_t>(k)] - '0' : 0; };
+    std::int64_t magnitude = 0;
+    for (long long k = 0; k < d->leadExponent; ++k)
+        magnitude = magnitude * 10 + digit(k);
+    const int firstDropped = digit(d->leadExponent);
+    const bool restDropped = static_cast<long long>(s.find_last_not_of('0')) > d->leadExponent;
+    const bool exactHalf = firstDropped == 5 && !restDropped;
+    if (firstDropped > 5 || (firstDropped == 5 && restDropped) || (exactHalf && magnitude % 2 == 1))
+        ++magnitude;
 
-    // nearbyint in the default rounding mode rounds halves to even.
-    const double rounded = std::nearbyint(value);
-    if (rounded >= 2147483647.0 || rounded <= -2147483648.0)
-        return saturate(rounded < 0);
-    return static_cast<std::int32_t>(rounded);
+    const std::int64_t value = d->negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min())
+        return saturate(d->negative);
+    return static_cast<std::int32_t>(value);
 }

@@ -10,8 +10,9 @@
 bool isNumeric(std::string_view text);
 
 // The number a numeric text spells, rounded to the nearest integer with halves going to the even
-// neighbour (2.5 -> 2, 3.5 -> 4, -0.5 -> 0). Values beyond the int32 range saturate at its ends
-// ("1e309" -> INT32_MAX), so callers can judge any typed value against their own limits.
+// neighbour (2.5 -> 2, 3.5 -> 4, -0.5 -> 0), judged on every digit typed (2.50000000000000000001 -> 3).
+// Values beyond the int32 range saturate at its ends ("1e309" -> INT32_MAX), so callers can judge
+// any typed value against their own limits.
 // Empty when the text is not numeric.
 std::optional<std::int32_t> readNumber(std::string_view text);
 

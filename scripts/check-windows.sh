@@ -11,7 +11,7 @@ sed -e "s/@PROJECT_VERSION_MAJOR@/$major/; s/@PROJECT_VERSION_MINOR@/$minor/; s/
     -e "s/@PROJECT_VERSION@/$version/" core/version.h.in >build-windows/generated/core/version.h
 sources=()
 while IFS= read -r file; do sources+=("$file"); done < <(
-    git ls-files '*.cpp' | grep -v -E '(_window|_widget|_dialog|_test|_bench)\.cpp$|^shell/(main|qt_screen_host|installed_program_registry)\.cpp$|^tests/|^bench/')
+    git ls-files '*.cpp' | grep -v -E '(_window|_widget|_dialog|_test|_bench)\.cpp$|^shell/(main|qt_screen_host|installed_program_registry)\.cpp$|^tests/|^bench/|^fuzz/')
 if [ ${#sources[@]} -eq 0 ]; then
     echo "windows: no sources found; this check lists them with git, so run it in a clone" >&2
     exit 1

@@ -3,7 +3,8 @@
 # CMake is new enough to build Pellucor.
 #
 #   scripts/setup.sh             what building and running the program needs
-#   scripts/setup.sh --tests     ... and what the tests, the benchmarks and the package checks need
+#   scripts/setup.sh --tests     ... and what the tests, the benchmarks, the fuzz harnesses and the
+#                                package checks need, and the locales the tests start the program in
 #   scripts/setup.sh --screenshots  ... and what taking screenshots needs
 #   scripts/setup.sh --package   ... and what building and checking the Debian package needs
 #
@@ -13,9 +14,14 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-liberation2)
 package_tools=(dpkg-dev file desktop-file-utils appstream)
+tests=false
 for option in "$@"; do
   case "$option" in
-    --tests) packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix groff-base "${package_tools[@]}") ;;
+    --tests)
+      tests=true
+      packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix groff-base clang libclang-rt-14-dev locales
+        "${package_tools[@]}")
+      ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
     --package) packages+=("${package_tools[@]}") ;;
     *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
@@ -67,4 +73,18 @@ if [[ "$(cmake --version)" =~ cmake\ version\ ([0-9]+)\.([0-9]+)(\.[0-9]+)? ]]; 
     echo "(CMake 3.22) does not. Install a newer CMake, or build on one of those, and run this again." >&2
     exit 1
   fi
+fi
+
+# The tests start the program under a German and a Turkish locale; a locale that cannot be made
+# here is skipped by those tests, with a message.
+if $tests; then
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  for name in de_DE tr_TR; do
+    if ! locale -a 2>/dev/null | grep -qix "$name.utf-\?8"; then
+      echo "Making the locale $name.UTF-8"
+      "${as_root[@]}" localedef -i "$name" -c -f UTF-8 "$name.UTF-8" \
+        || echo "setup.sh: could not make the locale $name.UTF-8; the tests that need it will skip" >&2
+    fi
+  done
 fi

@@ -64,6 +64,28 @@ TEST(NumberReading, RoundsToTheNearestIntegerWithHalvesToEven)
         EXPECT_EQ(readNumber(text), value) << '"' << text << '"';
 }
 
+TEST(NumberReading, EveryDigitCountsNotOnlyTheOnesADoubleHolds)
+{
+    // Beside a half, a digit far down the text decides the rounding.
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"2.50000000000000000001", 3},
+        {"-2.50000000000000000001", -3},
+        {"1.49999999999999999999", 1},
+        {"62.49999999999999999999", 62},
+        {"63.50000000000000000000", 64},
+        {"0.50000000000000000000001", 1},
+        {"0.49999999999999999999999", 0},
+        {"2.5000000000000000000000000000000000000000000000000000000000000000000000000001", 3},
+        {"25000000000000000000001e-22", 3},
+        {"2147483646.5", 2147483646},
+        {"2147483646.50000000000000000001", MAX},
+        {"-2147483647.5", MIN},
+        {"999999999.5", 1000000000},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(readNumber(text), value) << '"' << text << '"';
+}
+
 TEST(NumberReading, ValuesBeyondTheIntegerRangeSaturate)
 {
     EXPECT_EQ(readNumber("99999999999999999999"), MAX);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "reliability/action.h"
+#include "reliability/chooser.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// A pool of texts and how often to draw from it, against the other pools of a field.
+struct WeightedPool {
+    const std::vector<std::string>* texts;
+    unsigned weight;
+};
+
+// What can be done on one screen, and how often, for the generator to draw from.
+struct Vocabulary {
+    struct Field {
+        Control field;
+        std::vector<WeightedPool> pools;
+    };
+    struct Button {
+        Control button;
+        unsigned weight;
+    };
+
+    std::vector<Field> fields;
+    std::vector<Button> buttons;
+    std::vector<Control> lists;  // lists whose rows can be clicked
+    int rowsToClick = 12;        // rows 0 .. rowsToClick - 1 are drawn; clicks on missing rows go nowhere
+
+    unsigned typeWeight = 0;
+    unsigned enterWeight = 0;
+    unsigned clickWeight = 0;  // shared among the buttons by their own weights
+    unsigned rowWeight = 0;
+    unsigned reloadWeight = 0;
+};
+
+// The next action, drawn by the chooser from the screen's vocabulary.
+Action nextAction(Chooser& chooser, const Vocabulary& vocabulary);
+
+// A whole list: what a session of that seed does.
+std::vector<Action> generateActions(std::uint64_t seed, const Vocabulary& vocabulary, std::size_t count);
