@@ -1,8 +1,8 @@
 // The contiguous screen driven by bytes: eight bytes seed the random stream, the rest choose actions
 // (and may spell texts of their own). The session compares the program's screen with the reference
 // after every action and checks the screen's rules; any difference is a crash with its replay.
-#include "reliability/contiguous_adapter.h"
 #include "reliability/contiguous_reference.h"
+#include "reliability/screen_adapter.h"
 #include "reliability/session.h"
 
 #include <cstdint>

@@ -1,96 +1,34 @@
-#include "reliability/contiguous_adapter.h"
+#include "reliability/screen_adapter.h"
 
 #include "reliability/invariants.h"
 #include "reliability/model_observation.h"
-#include "reliability/text_pools.h"
 
-#include <charconv>
-
-namespace {
-
-std::optional<int> plainNumber(const std::string& cell)
-{
-    int value = 0;
-    const auto [ptr, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-    if (ec != std::errc{} || ptr != cell.data() + cell.size() || cell.empty() || cell.front() == '+'
-        || (cell.size() > 1 && cell.front() == '0') || cell == "-0")
-        return std::nullopt;
-    return value;
-}
-
-}  // namespace
-
-ContiguousAdapter::ContiguousAdapter(RandomStream& stream) : m_share(stream), m_screen(m_share) { m_screen.load(); }
-
-std::vector<Message> ContiguousAdapter::apply(const Action& action)
-{
-    struct Recorder final : MessageSink {
-        std::vector<Message> shown;
-        void show(const Message& m) override { shown.push_back(m); }
-    } sink;
-    switch (action.kind) {
-    case ActionKind::Type: m_screen.form().fields.setText(action.control, action.text); break;
-    case ActionKind::Enter: m_screen.enterPressed(action.control, sink); break;
-    case ActionKind::Click:
-        if (action.control == Control::cmAdd)
-            m_screen.addFile(sink);
-        else if (action.control == Control::cmClear)
-            m_screen.clear();
-        break;
-    case ActionKind::ClickRow: break;
-    case ActionKind::Reload:
-        m_screen.unload();
-        m_screen.load();
-        break;
-    }
-    // As the window does when it renders: the focus request is taken and carried out.
-    m_focus = m_screen.isLoaded() ? m_screen.form().fields.takeFocusRequest() : std::nullopt;
-    return sink.shown;
-}
-
-Observed ContiguousAdapter::observe() const
+Observed observeScreen(const ContiguousAllocator& screen)
 {
     Observed o;
-    o.loaded = m_screen.isLoaded();
-    o.variables["currentColour"] = describeFileColour(m_screen.currentColour());
+    o.loaded = screen.isLoaded();
+    o.variables["currentColour"] = describeFileColour(screen.currentColour());
     if (!o.loaded)
         return o;
-    const ContiguousForm& form = m_screen.form();
+    const ContiguousForm& form = screen.form();
     o.disk = observeDisk(form.disk);
     o.lists[Control::lvDirectory] = observeList(form.directory.list());
     observeForm(form.fields,
         {Control::txFile, Control::txStart, Control::txLenght, Control::cmAdd, Control::cmClear, Control::lvDirectory},
         o);
-    o.focusRequest = m_focus;
     return o;
 }
 
-std::vector<std::string> ContiguousAdapter::invariants() const { return contiguousInvariants(m_screen); }
-
-const Vocabulary& ContiguousAdapter::vocabulary()
+const Vocabulary& contiguousVocabulary()
 {
-    static const Vocabulary vocabulary = [] {
-        Vocabulary v;
-        v.fields = {
-            {Control::txFile, {{&pools::names(), 9}, {&pools::hostileTexts(), 1}}},
-            {Control::txStart, {{&pools::startNumbers(), 14}, {&pools::edgeNumbers(), 3}, {&pools::hostileTexts(), 2}}},
-            {Control::txLenght,
-                {{&pools::lengthNumbers(), 14}, {&pools::edgeNumbers(), 3}, {&pools::hostileTexts(), 2}}},
-        };
-        v.buttons = {{Control::cmAdd, 12}, {Control::cmClear, 1}};
-        v.typeWeight = 60;
-        v.enterWeight = 8;
-        v.clickWeight = 30;
-        v.reloadWeight = 1;
-        return v;
-    }();
+    static const Vocabulary vocabulary = vocabularyOf(
+        {nameField(), numberField(Control::txStart), numberField(Control::txLenght)},
+        {{Control::cmAdd, 12}, {Control::cmClear, 1}}, {.type = 60, .enter = 8, .click = 30, .row = 0, .reload = 1});
     return vocabulary;
 }
 
-std::vector<std::string> contiguousInvariants(const ContiguousAllocator& screen)
+std::vector<std::string> screenInvariants(const ContiguousAllocator& screen)
 {
-    if (!screen.isLoaded())
-        return {};
     std::vector<std::string> breaches;
     const ContiguousForm& form = screen.form();
     const ReportList& list = form.directory.list();

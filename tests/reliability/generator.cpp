@@ -1,5 +1,7 @@
 #include "reliability/generator.h"
 
+#include "reliability/text_pools.h"
+
 #include <stdexcept>
 
 namespace {
@@ -32,6 +34,32 @@ std::string drawText(Chooser& chooser, const Vocabulary::Field& field)
 }
 
 }  // namespace
+
+Vocabulary::Field nameField() { return {Control::txFile, {{&pools::names(), 9}, {&pools::hostileTexts(), 1}}}; }
+
+Vocabulary::Field numberField(Control field, std::vector<WeightedPool> more)
+{
+    Vocabulary::Field f{field,
+        {{field == Control::txStart ? &pools::startNumbers() : &pools::lengthNumbers(), 14}, {&pools::edgeNumbers(), 3},
+            {&pools::hostileTexts(), 2}}};
+    f.pools.insert(f.pools.end(), more.begin(), more.end());
+    return f;
+}
+
+Vocabulary vocabularyOf(std::vector<Vocabulary::Field> fields, std::vector<Vocabulary::Button> buttons,
+    ActionWeights weights, std::vector<Control> lists)
+{
+    Vocabulary v;
+    v.fields = std::move(fields);
+    v.buttons = std::move(buttons);
+    v.lists = std::move(lists);
+    v.typeWeight = weights.type;
+    v.enterWeight = weights.enter;
+    v.clickWeight = weights.click;
+    v.rowWeight = weights.row;
+    v.reloadWeight = weights.reload;
+    return v;
+}
 
 Action nextAction(Chooser& chooser, const Vocabulary& v)
 {

@@ -36,6 +36,23 @@ struct Vocabulary {
     unsigned reloadWeight = 0;
 };
 
+// The field of a screen with what the sessions type into it: for names mostly ordinary ones; for
+// starts and lengths mostly plain numbers, now and then one at an edge or a hostile text, and
+// whatever `more` pools the screen adds.
+Vocabulary::Field nameField();
+Vocabulary::Field numberField(Control field, std::vector<WeightedPool> more = {});
+
+// How often each kind of action is drawn.
+struct ActionWeights {
+    unsigned type = 0;
+    unsigned enter = 0;
+    unsigned click = 0;
+    unsigned row = 0;
+    unsigned reload = 0;
+};
+Vocabulary vocabularyOf(std::vector<Vocabulary::Field> fields, std::vector<Vocabulary::Button> buttons,
+    ActionWeights weights, std::vector<Control> lists = {});
+
 // The next action, drawn by the chooser from the screen's vocabulary.
 Action nextAction(Chooser& chooser, const Vocabulary& vocabulary);
 

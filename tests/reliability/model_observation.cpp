@@ -1,5 +1,7 @@
 #include "reliability/model_observation.h"
 
+#include <charconv>
+
 std::vector<Observed::Cell> observeDisk(const BlockDisk& disk)
 {
     std::vector<Observed::Cell> cells;
@@ -34,4 +36,15 @@ void observeForm(const EntryForm& form, std::initializer_list<Control> controls,
 std::string describeFileColour(const FileColour& c)
 {
     return std::to_string(c.R) + ' ' + std::to_string(c.G) + ' ' + std::to_string(c.B);
+}
+
+std::optional<int> plainNumber(const std::string& text)
+{
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const std::size_t firstDigit = !text.empty() && text.front() == '-' ? 1 : 0;
+    if (ec != std::errc{} || ptr != text.data() + text.size() || text.empty() || text == "-0"
+        || (text.size() > firstDigit + 1 && text[firstDigit] == '0'))
+        return std::nullopt;
+    return value;
 }

@@ -7,6 +7,8 @@
 #include "reliability/observed.h"
 
 #include <initializer_list>
+#include <optional>
+#include <string>
 
 // How an adapter reads the program's own model types into the observed form.
 std::vector<Observed::Cell> observeDisk(const BlockDisk& disk);
@@ -14,3 +16,5 @@ Observed::List observeList(const ReportList& list);
 // The fields' texts and the enabled and shown states of the given controls.
 void observeForm(const EntryForm& form, std::initializer_list<Control> controls, Observed& into);
 std::string describeFileColour(const FileColour& colour);
+// A number as the screens write one: plain decimal, a minus sign only, no leading zeros. Empty otherwise.
+std::optional<int> plainNumber(const std::string& text);

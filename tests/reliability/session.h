@@ -7,17 +7,17 @@
 //
 // To bring in a screen NAME:
 //  1. tests/reliability/NAME_reference.{h,cpp}: the screen written out plainly from its described
-//     behaviour, sharing no code with the program (a SessionScreen). It fills in the parts of
-//     Observed that the screen has: disk, lists, labels, fields, enabled and visible states.
-//  2. tests/reliability/NAME_adapter.{h,cpp}: a SessionAdapter that drives the program's screen as
-//     its window does, reads it back with model_observation.h, and gives the screen's NAME, its
-//     Vocabulary (fields and their pools, buttons, clickable lists) and its rules: FileExtents
-//     from the screen's own tables through checkBlockOwnership, plus whatever else must hold.
+//     behaviour, sharing no code with the program: a ReferenceScreen (reference_screen.h) that adds
+//     what the screen shows beside the disk and the fields: lists, labels, enabled and shown states.
+//  2. tests/reliability/NAME_adapter.cpp: the screen's part of ScreenAdapter (screen_adapter.h): how
+//     its screen object reads back (observeScreen), its rules (screenInvariants: FileExtents from the
+//     screen's own tables through checkBlockOwnership, plus whatever else must hold) and its
+//     Vocabulary (fields and their pools, buttons, clickable lists).
 //  3. Both to pellucor_sessions in tests/reliability/CMakeLists.txt, and NAME_sessions_test.cpp
 //     beside contiguous_sessions_test.cpp, with a test named AgreeWithTheReferenceAfterEveryAction
-//     (the long run picks it up by that name) that runs runSessions<Adapter, Reference>.
-//  4. fuzz/NAME_screen_fuzzer.cpp like the contiguous one, in fuzz/CMakeLists.txt and in the list
-//     of scripts/fuzz.sh, with a few seeds in fuzz/corpus/NAME_screen/.
+//     (the long run picks it up by that name) that calls runPlannedSessions (sessions_testing.h).
+//  4. fuzz/NAME_screen_fuzzer.cpp through fuzz/screen_fuzzing.h, in fuzz/CMakeLists.txt and in the
+//     list of scripts/fuzz.sh, with a few seeds in fuzz/corpus/NAME_screen/.
 
 #include "reliability/action.h"
 #include "reliability/generator.h"

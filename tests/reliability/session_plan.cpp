@@ -41,19 +41,21 @@ std::string SessionPlan::describe() const
         + (seeds.empty() ? std::string("none") : std::to_string(seeds.front()) + " to " + std::to_string(seeds.back()));
 }
 
-SessionPlan planOf(std::size_t actions, std::uint64_t firstSeed)
+SessionPlan planOf(std::size_t actions, std::uint64_t firstSeed, std::size_t actionsPerSession)
 {
     SessionPlan plan;
+    plan.actionsPerSession = actionsPerSession;
     const std::size_t sessions = (actions + plan.actionsPerSession - 1) / plan.actionsPerSession;
     for (std::size_t i = 0; i < sessions; ++i)
         plan.seeds.push_back(firstSeed + i);
     return plan;
 }
 
-SessionPlan planFromEnvironment(std::size_t normalActions)
+SessionPlan planFromEnvironment(std::size_t normalActions, std::size_t actionsPerSession)
 {
     std::string problem;
     SessionPlan plan;
+    plan.actionsPerSession = actionsPerSession;
     if (const char* file = std::getenv("PELLUCOR_REPLAY"); file != nullptr && *file != '\0') {
         std::ifstream in(file);
         std::stringstream text;
@@ -74,7 +76,7 @@ SessionPlan planFromEnvironment(std::size_t normalActions)
     if (const auto n = numberSetting("PELLUCOR_SESSION_ACTIONS", problem))
         actions = static_cast<std::size_t>(*n);
     const auto first = numberSetting("PELLUCOR_FIRST_SEED", problem);
-    plan = planOf(actions, first.value_or(1));
+    plan = planOf(actions, first.value_or(1), actionsPerSession);
     plan.problem = problem;
     return plan;
 }

@@ -13,7 +13,8 @@
 //   PELLUCOR_LONG_SESSIONS=1    1,000,000 actions per screen
 //   PELLUCOR_SESSION_ACTIONS=N  N actions per screen
 //   PELLUCOR_FIRST_SEED=N       number the sessions from N (1 unless set)
-// Otherwise `normalActions` per screen, in sessions of ACTIONS_PER_SESSION actions.
+// Otherwise `normalActions` per screen. Sessions have `actionsPerSession` actions: a screen whose
+// files take many presses wants longer ones to fill its disk.
 struct SessionPlan {
     static constexpr std::size_t ACTIONS_PER_SESSION = 250;
     static constexpr std::size_t LONG_ACTIONS = 1'000'000;
@@ -27,9 +28,11 @@ struct SessionPlan {
     std::string describe() const;
 };
 
-SessionPlan planFromEnvironment(std::size_t normalActions);
+SessionPlan planFromEnvironment(
+    std::size_t normalActions, std::size_t actionsPerSession = SessionPlan::ACTIONS_PER_SESSION);
 // A plan of `actions` actions from the first seed on.
-SessionPlan planOf(std::size_t actions, std::uint64_t firstSeed = 1);
+SessionPlan planOf(
+    std::size_t actions, std::uint64_t firstSeed = 1, std::size_t actionsPerSession = SessionPlan::ACTIONS_PER_SESSION);
 
 // Where failing sessions leave their replay files: TMPDIR, or /tmp.
 std::string replayFolder();
