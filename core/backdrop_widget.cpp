@@ -1,6 +1,7 @@
 #include "core/backdrop_widget.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -85,13 +86,7 @@ QPixmap drawPicture(qreal devicePixelRatio)
 
 }  // namespace
 
-BackdropWidget::BackdropWidget(QWidget* parent) : QWidget(parent)
-{
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-}
+BackdropWidget::BackdropWidget(QWidget* parent) : QWidget(parent) {}
 
 QPixmap BackdropWidget::picture(qreal devicePixelRatio)
 {
@@ -105,10 +100,17 @@ QPixmap BackdropWidget::picture(qreal devicePixelRatio)
     return pixmap;
 }
 
-void BackdropWidget::paintEvent(QPaintEvent*)
+void BackdropWidget::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
+    p.fillRect(event->rect(), Qt::white);
     p.drawPixmap(0, 0, picture(devicePixelRatioF()));
+}
+
+void WhiteFrame::paintEvent(QPaintEvent* event)
+{
+    QPainter(this).fillRect(event->rect(), Qt::white);
+    QFrame::paintEvent(event);
 }
 
 // Outside any namespace, as Qt's resource initialiser must be.

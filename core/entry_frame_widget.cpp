@@ -31,11 +31,10 @@ QPushButton* button(const char* name, const QString& text, QWidget* parent, int 
 
 }  // namespace
 
-EntryFrameWidget::EntryFrameWidget(QWidget* parent, std::initializer_list<Row> rows, int addTop) : QFrame(parent)
+EntryFrameWidget::EntryFrameWidget(QWidget* parent, std::initializer_list<Row> rows, int addTop) : WhiteFrame(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
-    setAutoFillBackground(true);
 
     m_cmClear = button("cmClear", QStringLiteral("Clear"), this, CLEAR_TOP);
     for (const Row& row : rows) {

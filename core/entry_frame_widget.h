@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/backdrop_widget.h"
 #include "core/control.h"
 
 #include <QFrame>
@@ -13,7 +14,7 @@ class QPushButton;
 
 // The white frame that takes a file's particulars: a captioned line per entry field, Clear at the
 // top right and Add beside the last field. Positions inside the frame are in twips.
-class EntryFrameWidget final : public QFrame {
+class EntryFrameWidget final : public WhiteFrame {
     Q_OBJECT
 public:
     struct Row {

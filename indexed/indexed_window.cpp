@@ -1,5 +1,6 @@
 #include "indexed/indexed_window.h"
 
+#include "core/backdrop_widget.h"
 #include "core/disk_grid_widget.h"
 #include "core/entry_frame_widget.h"
 #include "core/report_list_widget.h"
@@ -32,10 +33,9 @@ IndexedWindow::IndexedWindow(IndexedScreen& screen)
     setObjectName(QString::fromLatin1(formName(scheme)));
 
     // The scheme's name, and the button to the other one.
-    auto* Frame2 = new QFrame(client());
+    auto* Frame2 = new WhiteFrame(client());
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setAutoFillBackground(true);
     Frame2->setAccessibleName(caption(scheme));
     place(Frame2, 120, 1200, 5895, 975);
     auto* cmdChg = new QPushButton(caption(otherScheme(scheme)), Frame2);

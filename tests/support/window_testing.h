@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFrame>
+#include <QImage>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,11 +26,12 @@ struct SeenBox {
 };
 
 // Runs an action and answers every message box that it opens with OK, keeping what each box showed.
-inline QList<SeenBox> answeringBoxes(const std::function<void()>& action)
+// The boxes are looked for every `interval` milliseconds.
+inline QList<SeenBox> answeringBoxes(const std::function<void()>& action, int interval = 5)
 {
     QList<SeenBox> seen;
     QTimer timer;
-    timer.setInterval(5);
+    timer.setInterval(interval);
     QObject::connect(&timer, &QTimer::timeout, [&seen] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             seen.append({box->text(), box->windowTitle(), box->icon()});
@@ -67,7 +70,13 @@ inline void verifyFixedWindow(const MethodWindow* window, const QString& caption
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!window->windowIcon().isNull());
-    QCOMPARE(window->client()->palette().color(QPalette::Window), QColor(Qt::white));
+    // White where the picture does not reach, and inside the frames.
+    const QImage client = window->client()->grab().toImage();
+    QCOMPARE(client.pixelColor(client.width() - 2, client.height() - 2), QColor(Qt::white));
+    for (QFrame* frame : window->findChildren<QFrame*>()) {
+        if (frame->objectName() == QLatin1String("Frame1") || frame->objectName() == QLatin1String("Frame2"))
+            QCOMPARE(frame->grab().toImage().pixelColor(4, frame->height() - 4), QColor(Qt::white));
+    }
 }
 
 // The menu bar of every method window: "&Menu" with "E&xit", "Me&thod" with the given items
