@@ -32,6 +32,13 @@ public:
     // The loaded window of a screen, or null.
     MethodWindow* window(Screen screen) const;
     AboutDialog* about() const;
+    // The screen objects made so far, for a look behind the windows; null before a screen's first use.
+    const ContiguousAllocator* contiguousScreen() const { return m_contiguous.get(); }
+    const LinkedAllocator* linkedScreen() const { return m_linked.get(); }
+    const IndexedScreen* indexedScreen(Screen scheme) const
+    {
+        return scheme == Screen::IndexedM ? m_indexedM.get() : m_indexedL.get();
+    }
 
     void createScreen(Screen screen) override;
     void loadScreen(Screen screen) override;
