@@ -3,7 +3,8 @@
 # no Qt) and runs each one in turn, one worker at a time.
 #
 #   scripts/fuzz.sh                    every harness for 5 seconds: the smoke test that CI runs
-#   scripts/fuzz.sh SECONDS [NAME...]  the named harnesses (number_reading, contiguous_screen) for SECONDS
+#   scripts/fuzz.sh SECONDS [NAME...]  the named harnesses (number_reading, contiguous_screen,
+#                                      linked_screen, indexed_screen) for SECONDS
 #
 # Each harness starts from its seed corpus in fuzz/corpus/NAME and keeps what it finds in
 # build-fuzz/corpus/NAME. A crash stops the run; its input is left in build-fuzz/crashes/ and the
@@ -14,7 +15,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-5}
 [ $# -gt 0 ] && shift
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(number_reading contiguous_screen)
+[ ${#names[@]} -gt 0 ] || names=(number_reading contiguous_screen linked_screen indexed_screen)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --parallel "${PELLUCOR_BUILD_JOBS:-2}"
