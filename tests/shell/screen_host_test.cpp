@@ -1,11 +1,9 @@
 #include "core/disk_grid_widget.h"
-#include "core/random_stream.h"
 #include "core/report_list_widget.h"
-#include "core/share.h"
 #include "shell/about_dialog.h"
 #include "shell/qt_screen_host.h"
 
-#include "support/fake_registry.h"
+#include "support/running_program.h"
 #include "support/window_testing.h"
 
 #include <QAction>
@@ -42,12 +40,10 @@ const Command COMMANDS[] = {
 class ScreenHostTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramRandomStream> m_stream;
-    std::unique_ptr<Share> m_share;
-    std::unique_ptr<QtScreenHost> m_host;
+    std::unique_ptr<RunningProgram> m_program;
 
-    Navigator& nav() { return m_host->navigator(); }
-    MethodWindow* window(Screen s) const { return m_host->window(s); }
+    Navigator& nav() { return m_program->host.navigator(); }
+    MethodWindow* window(Screen s) const { return m_program->host.window(s); }
 
     // Uses a menu item or button of the loaded screen, then lets windows on their way out go.
     void use(Screen on, const char* control)
@@ -111,17 +107,14 @@ class ScreenHostTest : public QObject {
 private slots:
     void init()
     {
-        m_stream = std::make_unique<ProgramRandomStream>();
-        m_share = std::make_unique<Share>(*m_stream);
-        m_host = std::make_unique<QtScreenHost>(
-            *m_share, std::make_unique<FakeRegistry>(), std::make_unique<FakeStarter>());
+        m_program = std::make_unique<RunningProgram>();
         nav().start(Screen::IndexedL);
         QApplication::processEvents();
     }
 
     void cleanup()
     {
-        m_host.reset();
+        m_program.reset();
         QApplication::processEvents();
     }
 
@@ -180,10 +173,10 @@ private slots:
         use(Screen::IndexedL, "mnAbout");
         use(Screen::IndexedL, "mnAbout");
         QCOMPARE(aboutDialogs(), 1);
-        AboutDialog* about = m_host->about();
+        AboutDialog* about = m_program->host.about();
         QVERIFY(about != nullptr && !about->isModal());
         use(Screen::IndexedL, "mnLinked");
-        QCOMPARE(m_host->about(), about);
+        QCOMPARE(m_program->host.about(), about);
         QVERIFY(about->isVisible());
         QVERIFY(window(Screen::Linked)->isEnabled());  // the screen stays usable beside it
         about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
@@ -215,7 +208,7 @@ private slots:
         QVERIFY(window(Screen::IndexedL) == nullptr);
         QVERIFY(!nav().hasEnded());  // the About dialog is still open
         QCOMPARE(aboutDialogs(), 1);
-        QVERIFY(endsTheProgram([this] { m_host->about()->close(); }));
+        QVERIFY(endsTheProgram([this] { m_program->host.about()->close(); }));
 
         cleanup();
         init();

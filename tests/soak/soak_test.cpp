@@ -6,21 +6,18 @@
 //   PELLUCOR_SOAK_EVENTS=N    events (3000 unless set)      PELLUCOR_SOAK_SEED=N  where they start
 //   PELLUCOR_SOAK_SWITCHES=N  screen switches for the memory check (400 unless set; 10,000 in the long run)
 #include "core/disk_grid_widget.h"
-#include "core/random_stream.h"
 #include "core/report_list_widget.h"
-#include "core/share.h"
 #include "reliability/screen_adapter.h"
 #include "reliability/text_pools.h"
 #include "shell/about_dialog.h"
 #include "shell/qt_screen_host.h"
 
-#include "support/fake_registry.h"
+#include "support/running_program.h"
 #include "support/window_testing.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPixmapCache>
 #include <QPushButton>
 
 #include <malloc.h>
@@ -45,10 +42,7 @@ std::size_t setting(const char* name, std::size_t otherwise)
     return n;
 }
 
-// This process's resident memory, in KiB, once the pixmap cache is emptied and the heap has given
-// back what it holds free. The cache would otherwise fill up to its limit (10 MB) over the first
-// thousands of switches: the style caches every header it draws under a key of the window's palette,
-// which is new with every window.
+// This process's resident memory, in KiB, once the heap has given back what it holds free.
 long residentKiB()
 {
     malloc_trim(0);
@@ -98,17 +92,15 @@ const char* const MENU_ITEMS[] = {"mnContiguous", "mnLinked", "mnIndexed"};
 class SoakTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramRandomStream> m_stream;
-    std::unique_ptr<Share> m_share;
-    std::unique_ptr<QtScreenHost> m_host;
+    std::unique_ptr<RunningProgram> m_program;
     std::mt19937_64 m_random;
 
-    Navigator& nav() { return m_host->navigator(); }
+    Navigator& nav() { return m_program->host.navigator(); }
     std::size_t below(std::size_t n) { return static_cast<std::size_t>(m_random() % n); }
     MethodWindow* current() const
     {
-        const auto loaded = m_host->navigator().loaded();
-        return loaded ? m_host->window(*loaded) : nullptr;
+        const auto loaded = m_program->host.navigator().loaded();
+        return loaded ? m_program->host.window(*loaded) : nullptr;
     }
     template <typename T> T* usable(const char* name) const
     {
@@ -186,7 +178,7 @@ class SoakTest : public QObject {
             item->trigger();
             return QStringLiteral("menu %1").arg(QLatin1String(name));
         }
-        AboutDialog* about = m_host->about();
+        AboutDialog* about = m_program->host.about();
         if (about == nullptr) {
             w->findChild<QAction*>(QStringLiteral("mnAbout"))->trigger();
             return QStringLiteral("menu mnAbout");
@@ -232,10 +224,10 @@ class SoakTest : public QObject {
                              .arg(directoryOf(*screen).rowCount());
         };
         switch (*loaded) {
-        case Screen::Contiguous: look(m_host->contiguousScreen()); break;
-        case Screen::Linked: look(m_host->linkedScreen()); break;
+        case Screen::Contiguous: look(m_program->host.contiguousScreen()); break;
+        case Screen::Linked: look(m_program->host.linkedScreen()); break;
         case Screen::IndexedL:
-        case Screen::IndexedM: look(m_host->indexedScreen(*loaded)); break;
+        case Screen::IndexedM: look(m_program->host.indexedScreen(*loaded)); break;
         }
         return found;
     }
@@ -245,17 +237,14 @@ private slots:
 
     void init()
     {
-        m_stream = std::make_unique<ProgramRandomStream>();
-        m_share = std::make_unique<Share>(*m_stream);
-        m_host = std::make_unique<QtScreenHost>(
-            *m_share, std::make_unique<FakeRegistry>(), std::make_unique<FakeStarter>());
+        m_program = std::make_unique<RunningProgram>();
         nav().start(Screen::IndexedL);
         settle();
     }
 
     void cleanup()
     {
-        m_host.reset();
+        m_program.reset();
         settle();
     }
 
