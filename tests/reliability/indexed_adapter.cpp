@@ -31,11 +31,12 @@ const Vocabulary& indexedVocabulary()
     // missed by one, and the negative lengths that place nothing.
     static const std::vector<std::string> lengths{
         "0", "1", "2", "3", "5", "7", "8", "9", "14", "16", "20", "47", "48", "49", "56", "57", "-1", "-2", "-8", "-9"};
-    // A file takes a press of Next per block and one more, so Next is pressed most; Clear and reloads
-    // come seldom enough that the disk fills between them.
+    // A file takes a press of Next per block and one more, so Next is pressed most. Clear comes seldom
+    // enough that file numbers pass 32 between two of them, and a reload (which keeps the numbers)
+    // now and then gives those files an empty disk.
     static const Vocabulary vocabulary = vocabularyOf({nameField(), numberField(Control::txLenght, {{&lengths, 14}})},
-        {{Control::cmAdd, 72}, {Control::cmNext, 360}, {Control::cmClear, 1}},
-        {.type = 360, .enter = 60, .click = 720, .row = 72, .reload = 1}, {Control::lvDirectory});
+        {{Control::cmAdd, 144}, {Control::cmNext, 720}, {Control::cmClear, 1}},
+        {.type = 360, .enter = 60, .click = 720, .row = 72, .reload = 2}, {Control::lvDirectory});
     return vocabulary;
 }
 

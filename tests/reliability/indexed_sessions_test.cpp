@@ -6,6 +6,9 @@
 
 namespace {
 
+// Long enough for file numbers past 32 between two Clears.
+constexpr std::size_t INDEXED_SESSION = 3000;
+
 // Both schemes' sessions must get everywhere: every message, a full disk, long directories and a
 // row clicked.
 void expectEverywhere(const SessionsOutcome& outcome)
@@ -30,13 +33,13 @@ struct ClearKeepsTheUsage {
 
 TEST(IndexedLinkedSessions, AgreeWithTheReferenceAfterEveryAction)
 {
-    if (const auto outcome = runPlannedSessions<LinkedIndexAdapter, LinkedIndexReference>(PRESSING_SESSION))
+    if (const auto outcome = runPlannedSessions<LinkedIndexAdapter, LinkedIndexReference>(INDEXED_SESSION))
         expectEverywhere(*outcome);
 }
 
 TEST(IndexedMultilevelSessions, AgreeWithTheReferenceAfterEveryAction)
 {
-    if (const auto outcome = runPlannedSessions<MultilevelIndexAdapter, MultilevelIndexReference>(PRESSING_SESSION))
+    if (const auto outcome = runPlannedSessions<MultilevelIndexAdapter, MultilevelIndexReference>(INDEXED_SESSION))
         expectEverywhere(*outcome);
 }
 
@@ -44,7 +47,7 @@ TEST(IndexedMultilevelSessions, CatchAPlantedFaultAndShrinkIt)
 {
     // The shortest list: Clear on the screen as it opens.
     expectCaught<MultilevelIndexAdapter, ClearKeepsTheUsage, MultilevelIndexReference>(
-        "Clear keeps the usage label", 1, PRESSING_SESSION);
+        "Clear keeps the usage label", 1, INDEXED_SESSION);
 }
 
 TEST(IndexedMultilevelSessions, InvariantsHoldOnAGoodScreenAndNoticeABrokenOne)
