@@ -13,6 +13,8 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
+    // Tells screen readers whether the block is free, as its colour tells the eye.
+    void setFree(bool free);
     static Qt::Alignment alignment() { return Qt::AlignCenter; }
 
 protected:
