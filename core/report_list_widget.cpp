@@ -4,6 +4,7 @@
 #include "core/twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include <cmath>
 #include <memory>
@@ -70,6 +71,20 @@ void ReportListWidget::render(const ReportList& list)
     }
     while (topLevelItemCount() > static_cast<int>(rows.size()))
         std::unique_ptr<QTreeWidgetItem>(takeTopLevelItem(topLevelItemCount() - 1)).reset();
+}
+
+void ReportListWidget::keyPressEvent(QKeyEvent* event)
+{
+    const QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    QTreeWidgetItem* now = currentItem();
+    if (now == nullptr)
+        return;
+    if (now != before || event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        // Tab leaves the first row current but not chosen; Space chooses it, as a click would.
+        now->setSelected(true);
+        emit rowClicked(indexOfTopLevelItem(now));
+    }
 }
 
 QStringList ReportListWidget::rowTexts(int row) const

@@ -16,6 +16,10 @@ public:
     QStringList rowTexts(int row) const;
 
 signals:
-    // A row was clicked, or activated from the keyboard.
+    // A row was clicked, or reached from the keyboard: the arrow and paging keys pick the row they
+    // move to, Space and Enter the current one.
     void rowClicked(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
