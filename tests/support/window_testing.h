@@ -4,7 +4,9 @@
 #include "core/twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +23,7 @@ struct SeenBox {
     QString text;
     QString title;
     QMessageBox::Icon icon;
+    QString iconName;  // what a screen reader hears of the icon
 };
 
 // Runs an action and answers every message box that it opens with OK, keeping what each box showed.
@@ -31,7 +34,10 @@ inline QList<SeenBox> answeringBoxes(const std::function<void()>& action)
     timer.setInterval(5);
     QObject::connect(&timer, &QTimer::timeout, [&seen] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen.append({box->text(), box->windowTitle(), box->icon()});
+            auto* picture = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+            seen.append({box->text(), box->windowTitle(), box->icon(),
+                picture != nullptr ? QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name)
+                                   : QString()});
             QCOMPARE(box->buttons().size(), 1);
             box->button(QMessageBox::Ok)->click();
         }
