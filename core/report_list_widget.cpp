@@ -5,11 +5,14 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <cmath>
 #include <memory>
 
 namespace {
+
+constexpr int FOCUS_RING_WIDTH = 2;
 
 int widthInPixels(float twips) { return twipsToPixels(static_cast<int>(std::lround(twips))); }
 
@@ -85,6 +88,30 @@ void ReportListWidget::keyPressEvent(QKeyEvent* event)
         now->setSelected(true);
         emit rowClicked(indexOfTopLevelItem(now));
     }
+}
+
+void ReportListWidget::paintEvent(QPaintEvent* event)
+{
+    QTreeWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(viewport());
+    const int width = FOCUS_RING_WIDTH;
+    p.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(viewport()->rect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+}
+
+void ReportListWidget::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void ReportListWidget::focusOutEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 QStringList ReportListWidget::rowTexts(int row) const

@@ -22,4 +22,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The style marks no focus on a list, so the list draws a ring of the highlight colour inside its
+    // frame while it has the focus.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };

@@ -323,6 +323,17 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), directory);
+        // A ring in the highlight colour shows which list has the focus.
+        const auto ringed = [](ReportListWidget* list) {
+            const QImage seen = list->viewport()->grab().toImage();
+            const QColor ring = list->palette().color(QPalette::Highlight);
+            const int dpr = static_cast<int>(seen.devicePixelRatio());
+            return seen.pixelColor(0, seen.height() / 2) == ring
+                && seen.pixelColor(seen.width() - dpr, seen.height() / 2) == ring
+                && seen.pixelColor(seen.width() / 2, seen.height() - dpr) == ring;
+        };
+        QVERIFY(ringed(directory));
+        QVERIFY(!ringed(list("lvIndex")));
         QCOMPARE(shown(), QStringLiteral("Index"));
         QTest::keyClick(directory, Qt::Key_Space);
         QCOMPARE(shown(), indexOf(0));
@@ -339,6 +350,10 @@ private slots:
         QCOMPARE(list("lvIndex")->topLevelItemCount(), 8);
         QTest::keyClick(directory, Qt::Key_Up);  // already at the top: the view stays
         QCOMPARE(shown(), indexOf(0));
+        QTest::keyClick(directory, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list("lvIndex"));
+        QVERIFY(ringed(list("lvIndex")));
+        QVERIFY(!ringed(directory));
 
         // Enter and Space press the scheme button like the other buttons.
         QSignalSpy spy(m_window.get(), &MethodWindow::switchRequested);
