@@ -198,17 +198,21 @@ void drawBlockCell(QPainter& p, const BlockCellWidget& cell)
     const QRect area = cell.geometry();
     const QPalette& colours = cell.palette();
     p.fillRect(area, colours.color(QPalette::Base));
-    // A sunken edge as text boxes have: dark above and left, light below and right.
-    const QRect edge = area.adjusted(0, 0, -1, -1);
-    p.setPen(colours.color(QPalette::Dark));
-    p.drawLine(edge.topLeft(), edge.topRight());
-    p.drawLine(edge.topLeft(), edge.bottomLeft());
-    p.setPen(colours.color(QPalette::Midlight));
-    p.drawLine(edge.bottomLeft(), edge.bottomRight());
-    p.drawLine(edge.topRight(), edge.bottomRight());
+    // A sunken edge as text boxes have: dark above and left, light below and right, on the outermost
+    // pixels. Filled rather than stroked, so that a scaled screen gets each edge exactly as thick.
+    const QColor dark = colours.color(QPalette::Dark);
+    const QColor light = colours.color(QPalette::Midlight);
+    p.fillRect(QRect(area.left(), area.top(), area.width(), 1), dark);
+    p.fillRect(QRect(area.left(), area.top(), 1, area.height()), dark);
+    p.fillRect(QRect(area.left() + 1, area.bottom(), area.width() - 1, 1), light);
+    p.fillRect(QRect(area.right(), area.top() + 1, 1, area.height() - 1), light);
     if (cell.hasFocus()) {
-        p.setPen(QPen(colours.color(QPalette::Highlight), 2));
-        p.drawRect(area.adjusted(1, 1, -1, -1));
+        // A ring over the two outermost pixels, in the highlight colour.
+        const QColor ring = colours.color(QPalette::Highlight);
+        p.fillRect(QRect(area.left(), area.top(), area.width(), 2), ring);
+        p.fillRect(QRect(area.left(), area.bottom() - 1, area.width(), 2), ring);
+        p.fillRect(QRect(area.left(), area.top(), 2, area.height()), ring);
+        p.fillRect(QRect(area.right() - 1, area.top(), 2, area.height()), ring);
     }
     if (!cell.text().isEmpty()) {
         p.setPen(colours.color(QPalette::Text));
