@@ -1,8 +1,13 @@
 #include "core/backdrop_widget.h"
 #include "core/disk_grid_widget.h"
 
+#include "core/message_box_dialog.h"
+
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 // Runs once as started and once with QT_SCALE_FACTOR=2: whatever the program draws itself must be
 // as many device pixels thick as the screen has to a logical pixel, neither thinner nor blurred.
@@ -61,6 +66,26 @@ private slots:
             QCOMPARE(cell.pixelColor(w - 1 - i, h / 2).name(), ring.name());
         }
         QCOMPARE(cell.pixelColor(2 * r, 2 * r).name(), fill.name());
+    }
+
+    void messageBoxIconsHaveAsManyPixelsAsTheScreen()
+    {
+        QWidget window;
+        MessageBoxDialog messages(&window, {});
+        for (const MessageIcon icon : {MessageIcon::Critical, MessageIcon::Information}) {
+            QPixmap shown;
+            QTimer::singleShot(0, this, [&shown] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                shown = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))->pixmap();
+                box->accept();
+            });
+            messages.show({"not allow to insert", "Write Denied", icon});
+            QCOMPARE(shown.deviceIndependentSize(), QSizeF(32, 32));
+            QCOMPARE(shown.size(), QSize(32, 32) * ratio());
+            // Not blank: the middle of the disc is drawn.
+            QVERIFY(qAlpha(shown.toImage().pixel(shown.width() / 4, shown.height() / 2)) > 0);
+        }
     }
 
     void theIconComesAtTheScreensResolution()
