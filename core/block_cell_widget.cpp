@@ -110,7 +110,9 @@ QAccessibleInterface* accessibleCell(const QString& className, QObject* object)
     return nullptr;
 }
 
-void installAccessibleFactory()
+}  // namespace
+
+void installDiskAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleCell);
@@ -119,11 +121,9 @@ void installAccessibleFactory()
     Q_UNUSED(installed);
 }
 
-}  // namespace
-
 BlockCellWidget::BlockCellWidget(int block, QWidget* parent) : QWidget(parent)
 {
-    installAccessibleFactory();
+    installDiskAccessibility();
     setObjectName(QStringLiteral("Block%1").arg(block));
     setAccessibleName(QStringLiteral("Block %1").arg(block));
     setFree(true);
@@ -179,7 +179,7 @@ void BlockCellWidget::focusOutEvent(QFocusEvent* event)
 
 BlockNumberWidget::BlockNumberWidget(int block, QWidget* parent) : QWidget(parent)
 {
-    installAccessibleFactory();
+    installDiskAccessibility();
     setObjectName(QStringLiteral("B%1").arg(block));
     setText(QStringLiteral("0"));
 }

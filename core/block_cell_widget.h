@@ -40,6 +40,10 @@ private:
     QString m_text;
 };
 
+// Makes screen readers hear the cells, the numbers and the grid as the program means them. Call it
+// before any of them is built: an accessible interface, once made, is kept.
+void installDiskAccessibility();
+
 // Draws a cell as a sunken text box: its colour, a thin edge, a focus ring and its text.
 void drawBlockCell(QPainter& p, const BlockCellWidget& cell);
 // Draws a number label, centred in its place.

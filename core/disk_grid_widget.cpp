@@ -16,6 +16,7 @@ QColor toQColor(ColourValue colour) { return QColor(redOf(colour), greenOf(colou
 
 DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
 {
+    installDiskAccessibility();
     setObjectName(QStringLiteral("diskGrid"));
     setAccessibleName(QStringLiteral("Disk"));
     setAttribute(Qt::WA_NoSystemBackground);
