@@ -386,7 +386,11 @@ def linked():
     check(directory == ["chain", "10", "6", chain[-1]], "the directory reads %s" % directory)
     check(find(window, "label", "Current Block Usage =6") is not None, "no 'Current Block Usage =6'")
 
-    # E&xit ends the program.
+    # Me&thod, &Indexed opens the linked index scheme; then E&xit ends the program.
+    keys("alt+t", "i")
+    indexed_l = run.window("frame", "Indexed Allocation :: Quorvel")
+    check(indexed_l is not None and find(indexed_l, "label", "Linked Scheme") is not None,
+          "Alt+T, I did not open the linked index scheme")
     keys("alt+m", "x")
     check(run.ended() == 0, "Alt+M, X did not end the program with status 0")
 
@@ -455,6 +459,11 @@ def indexed(option, scheme, other, first_row):
         run.focus_is(about, "push button", "OK")
         keys("Escape")
         run.gone("dialog", "About Pellucor")
+
+    # Me&thod, &Contiguous.
+    give_back_focus("Indexed Allocation :: Quorvel")
+    keys("alt+t", "c")
+    check(run.window("frame", "Contiguous Allocation :: Quorvel") is not None, "Alt+T, C did not open Contiguous")
     run.stop()
 
 
