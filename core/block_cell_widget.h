@@ -13,6 +13,8 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
+    // Tells screen readers whether the block is free, as its colour tells the eye.
+    void setFree(bool free);
     static Qt::Alignment alignment() { return Qt::AlignCenter; }
 
 protected:
@@ -37,6 +39,10 @@ public:
 private:
     QString m_text;
 };
+
+// Makes screen readers hear the cells, the numbers and the grid as the program means them. Call it
+// before any of them is built: an accessible interface, once made, is kept.
+void installDiskAccessibility();
 
 // Draws a cell as a sunken text box: its colour, a thin edge, a focus ring and its text.
 void drawBlockCell(QPainter& p, const BlockCellWidget& cell);

@@ -16,7 +16,9 @@ QColor toQColor(ColourValue colour) { return QColor(redOf(colour), greenOf(colou
 
 DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
 {
+    installDiskAccessibility();
     setObjectName(QStringLiteral("diskGrid"));
+    setAccessibleName(QStringLiteral("Disk"));
     setAttribute(Qt::WA_NoSystemBackground);
     const int right = CELL_LEFT + PITCH * (BlockDisk::COLUMNS - 1) + 375;
     const int bottom = TOP + PITCH * (BlockDisk::BLOCKS / BlockDisk::COLUMNS - 1) + 285;
@@ -57,6 +59,7 @@ void DiskGridWidget::render(const BlockDisk& disk)
         const QString text = QString::fromStdString(cell.text);
         if (box->text() != text)
             box->setText(text);
+        box->setFree(disk.isFree(i));
 
         const QString label = QString::fromStdString(disk.label(i));
         if (B(i)->text() != label)

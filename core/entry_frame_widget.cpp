@@ -34,6 +34,7 @@ QPushButton* button(const char* name, const QString& text, QWidget* parent, int 
 EntryFrameWidget::EntryFrameWidget(QWidget* parent, std::initializer_list<Row> rows, int addTop) : WhiteFrame(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
+    setAccessibleName(QStringLiteral("New file"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     m_cmClear = button("cmClear", QStringLiteral("Clear"), this, CLEAR_TOP);

@@ -4,11 +4,15 @@
 #include "core/twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
 
 #include <cmath>
 #include <memory>
 
 namespace {
+
+constexpr int FOCUS_RING_WIDTH = 2;
 
 int widthInPixels(float twips) { return twipsToPixels(static_cast<int>(std::lround(twips))); }
 
@@ -70,6 +74,44 @@ void ReportListWidget::render(const ReportList& list)
     }
     while (topLevelItemCount() > static_cast<int>(rows.size()))
         std::unique_ptr<QTreeWidgetItem>(takeTopLevelItem(topLevelItemCount() - 1)).reset();
+}
+
+void ReportListWidget::keyPressEvent(QKeyEvent* event)
+{
+    const QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    QTreeWidgetItem* now = currentItem();
+    if (now == nullptr)
+        return;
+    if (now != before || event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        // Tab leaves the first row current but not chosen; Space chooses it, as a click would.
+        now->setSelected(true);
+        emit rowClicked(indexOfTopLevelItem(now));
+    }
+}
+
+void ReportListWidget::paintEvent(QPaintEvent* event)
+{
+    QTreeWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(viewport());
+    const int width = FOCUS_RING_WIDTH;
+    p.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(viewport()->rect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+}
+
+void ReportListWidget::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void ReportListWidget::focusOutEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 QStringList ReportListWidget::rowTexts(int row) const

@@ -16,6 +16,15 @@ public:
     QStringList rowTexts(int row) const;
 
 signals:
-    // A row was clicked, or activated from the keyboard.
+    // A row was clicked, or reached from the keyboard: the arrow and paging keys pick the row they
+    // move to, Space and Enter the current one.
     void rowClicked(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // The style marks no focus on a list, so the list draws a ring of the highlight colour inside its
+    // frame while it has the focus.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };

@@ -41,6 +41,7 @@ IndexedWindow::IndexedWindow(IndexedScreen& screen)
     auto* cmdChg = new QPushButton(caption(otherScheme(scheme)), Frame2);
     cmdChg->setObjectName(QStringLiteral("cmdChg"));
     cmdChg->setAccessibleName(cmdChg->text());
+    cmdChg->setAutoDefault(true);  // Enter presses it, as Space does
     place(cmdChg, 120, 240, 1335, 615);
     registerControl(Control::cmdChg, cmdChg);
     connect(cmdChg, &QPushButton::clicked, this, &IndexedWindow::onChangeClicked);
@@ -61,8 +62,7 @@ IndexedWindow::IndexedWindow(IndexedScreen& screen)
     connect(lvDirectory, &ReportListWidget::rowClicked, this, &IndexedWindow::onRowClicked);
 
     lbUsage = new QLabel(client());
-    lbUsage->setObjectName(QStringLiteral("lbUsage"));
-    lbUsage->setAccessibleName(QStringLiteral("Usage"));
+    lbUsage->setObjectName(QStringLiteral("lbUsage"));  // read by its text, which carries the count
     place(lbUsage, 6360, 4320, 3495, 255);
 
     lvIndex = new ReportListWidget(client());

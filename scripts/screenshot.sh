@@ -16,14 +16,15 @@ args=()
 if [ "${1:-}" = "--method" ]; then args=(--method "${2:?--method needs a method}"); shift 2; fi
 [ "${1:-}" = "--" ] && shift
 
-n=99
-while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb takes a free display number itself and writes it down once it listens.
+display=$(mktemp)
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$display" 2>/dev/null &
 xvfb=$!
 app=""
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
-export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
+trap 'kill $app $xvfb 2>/dev/null || true; rm -f "$display"' EXIT
+for _ in $(seq 100); do [ -s "$display" ] && break; sleep 0.05; done
+[ -s "$display" ] || { echo "screenshot: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$display")" QT_QPA_PLATFORM=xcb
 
 "$build/pellucor" "${args[@]}" &
 app=$!

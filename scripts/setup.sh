@@ -4,7 +4,9 @@
 #
 #   scripts/setup.sh             what building and running the program needs
 #   scripts/setup.sh --tests     ... and what the tests, the benchmarks, the fuzz harnesses and the
-#                                package checks need, and the locales the tests start the program in
+#                                package checks need (the screen-reader check among them: a virtual
+#                                display, a D-Bus session and the AT-SPI bindings), and the locales
+#                                the tests start the program in
 #   scripts/setup.sh --screenshots  ... and what taking screenshots needs
 #   scripts/setup.sh --package   ... and what building and checking the Debian package needs
 #
@@ -20,7 +22,7 @@ for option in "$@"; do
     --tests)
       tests=true
       packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix groff-base clang libclang-rt-14-dev locales
-        "${package_tools[@]}")
+        xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi "${package_tools[@]}")
       ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
     --package) packages+=("${package_tools[@]}") ;;

@@ -222,12 +222,14 @@ private slots:
         QCOMPARE(boxes[0].text, QStringLiteral("Please state the filename "));
         QCOMPARE(boxes[0].title, QStringLiteral("Filename"));
         QCOMPARE(boxes[0].icon, QMessageBox::Information);
+        QCOMPARE(boxes[0].iconName, QStringLiteral("Information"));
         QCOMPARE(boxes[1].text, QStringLiteral("Start value must be Numeric"));
         QCOMPARE(boxes[1].title, QStringLiteral("Wrong Start Value"));
         QCOMPARE(boxes[1].icon, QMessageBox::Critical);
         QCOMPARE(boxes[2].text, QStringLiteral("Lenght value must be Numeric"));
         QCOMPARE(boxes[2].title, QStringLiteral("Wrong Lenght Value"));
         QCOMPARE(boxes[2].icon, QMessageBox::Critical);
+        QCOMPARE(boxes[2].iconName, QStringLiteral("Error"));
         QCOMPARE(m_window->focusWidget(), cmAdd());
         QCOMPARE(lvDirectory()->topLevelItemCount(), 0);
     }

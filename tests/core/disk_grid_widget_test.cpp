@@ -1,12 +1,66 @@
 #include "core/disk_grid_widget.h"
 #include "core/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
 class DiskGridWidgetTest : public QObject {
     Q_OBJECT
 private slots:
+    void screenReadersHearEachCellsTextAndWhetherItIsFree()
+    {
+        // As with a screen reader listening from the start, so that every interface is made at once;
+        // first in this file, so that no earlier grid has set up the cells' interfaces.
+        QAccessible::setActive(true);
+        QWidget form;
+        DiskGridWidget grid(&form);
+        BlockDisk disk;
+        disk.reset();
+        disk.paint(12, packColour(10, 20, 30));
+        disk.setText(12, "-1");
+        grid.render(disk);
+        form.show();
+
+        QAccessibleInterface* disk12 = QAccessible::queryAccessibleInterface(grid.Block(12));
+        QCOMPARE(disk12->role(), QAccessible::EditableText);
+        QCOMPARE(disk12->text(QAccessible::Name), QStringLiteral("Block 12"));
+        QVERIFY(disk12->state().readOnly);
+        QVERIFY(disk12->state().focusable);
+        QCOMPARE(disk12->text(QAccessible::Value), QStringLiteral("-1"));
+        QCOMPARE(disk12->text(QAccessible::Description), QStringLiteral("used"));
+        QAccessibleTextInterface* text = disk12->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->characterCount(), 2);
+        QCOMPARE(text->text(0, 2), QStringLiteral("-1"));
+        QCOMPARE(text->text(1, 2), QStringLiteral("1"));
+        QCOMPARE(text->text(3, 5), QString());
+        QCOMPARE(text->selectionCount(), 0);
+        const QRect minus = text->characterRect(0);
+        QVERIFY(!minus.isEmpty());
+        QVERIFY(QRect(grid.Block(12)->mapToGlobal(QPoint(0, 0)), grid.Block(12)->size()).contains(minus));
+        QCOMPARE(text->offsetAtPoint(minus.center()), 0);
+        QCOMPARE(text->characterRect(2), QRect());
+
+        QAccessibleInterface* disk13 = QAccessible::queryAccessibleInterface(grid.Block(13));
+        QCOMPARE(disk13->text(QAccessible::Description), QStringLiteral("free"));
+        QCOMPARE(disk13->textInterface()->characterCount(), 0);
+        QCOMPARE(QAccessible::queryAccessibleInterface(grid.B(13))->role(), QAccessible::StaticText);
+        QCOMPARE(QAccessible::queryAccessibleInterface(grid.B(13))->text(QAccessible::Name), QStringLiteral("13"));
+
+        // Clear frees the block again, and says so.
+        disk.reset();
+        disk.clearTexts();
+        grid.render(disk);
+        QCOMPARE(disk12->text(QAccessible::Description), QStringLiteral("free"));
+        QCOMPARE(disk12->textInterface()->characterCount(), 0);
+
+        QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(&grid);
+        QCOMPARE(whole->role(), QAccessible::Grouping);
+        QCOMPARE(whole->text(QAccessible::Name), QStringLiteral("Disk"));
+        QCOMPARE(whole->childCount(), 2 * BlockDisk::BLOCKS);
+    }
+
     void cellsAndLabelsStandInAnEightByEightGrid()
     {
         QWidget form;

@@ -5,6 +5,7 @@
 #include "indexed/indexed_window.h"
 #include "shell/qt_screen_host.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -164,6 +165,12 @@ private slots:
         }
         QVERIFY(!label("Label4")->isVisible());
         QCOMPARE(label("lbUsage")->text(), QStringLiteral("Current Usage Block ="));
+        // The usage label is read with its count, the frames by what they hold.
+        const auto spoken
+            = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+        QCOMPARE(spoken(label("lbUsage")), QStringLiteral("Current Usage Block ="));
+        QCOMPARE(spoken(byName<QWidget>(m_window.get(), "Frame1")), QStringLiteral("New file"));
+        QCOMPARE(spoken(byName<QWidget>(m_window.get(), "Frame2")), QStringLiteral("Multilevel Index"));
         // Whatever can take the focus has a name for screen readers; labels are read by their text.
         for (const QWidget* w : m_window->client()->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<const QLabel*>(w);
@@ -251,6 +258,8 @@ private slots:
         const int used = scheme == Screen::IndexedL ? 2 : 3;
         QCOMPARE(disk.usedCount(), used);
         QCOMPARE(label("lbUsage")->text(), QStringLiteral("Current Usage Blocks =%1").arg(used));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(label("lbUsage"))->text(QAccessible::Name), label("lbUsage")->text());
         const QColor plain = m_window->grid()->palette().color(QPalette::Text);
         for (int b = 0; b < BlockDisk::BLOCKS; ++b) {
             const BlockCellWidget* cell = m_window->grid()->Block(b);
@@ -296,6 +305,63 @@ private slots:
             QCOMPARE(m_window->grid()->Block(b)->text(), QString());
             QCOMPARE(m_window->grid()->Block(b)->palette().color(QPalette::Base), QColor(Qt::white));
         }
+    }
+
+    void theKeyboardPicksRowsAndPressesTheSchemeButton_data() { bothSchemes(); }
+    void theKeyboardPicksRowsAndPressesTheSchemeButton()
+    {
+        QFETCH(Screen, scheme);
+        open(scheme);
+        addFromTheKeyboard(QStringLiteral("f"), QStringLiteral("20"));
+        pressNextUntilDone();
+        ReportListWidget* directory = list("lvDirectory");
+        const auto shown = [this] { return list("lvIndex")->headerItem()->text(0); };
+        const auto indexOf = [directory](int row) { return "BLock Index  " + directory->rowTexts(row).at(3); };
+        QCOMPARE(directory->topLevelItemCount(), scheme == Screen::IndexedL ? 3 : 4);
+
+        // Tab reaches the directory with its first row current but not chosen; Space chooses it.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), directory);
+        // A ring in the highlight colour shows which list has the focus.
+        const auto ringed = [](ReportListWidget* list) {
+            const QImage seen = list->viewport()->grab().toImage();
+            const QColor ring = list->palette().color(QPalette::Highlight);
+            const int dpr = static_cast<int>(seen.devicePixelRatio());
+            return seen.pixelColor(0, seen.height() / 2) == ring
+                && seen.pixelColor(seen.width() - dpr, seen.height() / 2) == ring
+                && seen.pixelColor(seen.width() / 2, seen.height() - dpr) == ring;
+        };
+        QVERIFY(ringed(directory));
+        QVERIFY(!ringed(list("lvIndex")));
+        QCOMPARE(shown(), QStringLiteral("Index"));
+        QTest::keyClick(directory, Qt::Key_Space);
+        QCOMPARE(shown(), indexOf(0));
+        QVERIFY(directory->topLevelItem(0)->isSelected());
+
+        // The arrows choose the row they move to, as a click does.
+        QTest::keyClick(directory, Qt::Key_Down);
+        QCOMPARE(shown(), indexOf(1));
+        QVERIFY(directory->topLevelItem(1)->isSelected());
+        QTest::keyClick(directory, Qt::Key_End);
+        QCOMPARE(shown(), indexOf(directory->topLevelItemCount() - 1));
+        QTest::keyClick(directory, Qt::Key_Home);
+        QCOMPARE(shown(), indexOf(0));
+        QCOMPARE(list("lvIndex")->topLevelItemCount(), 8);
+        QTest::keyClick(directory, Qt::Key_Up);  // already at the top: the view stays
+        QCOMPARE(shown(), indexOf(0));
+        QTest::keyClick(directory, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list("lvIndex"));
+        QVERIFY(ringed(list("lvIndex")));
+        QVERIFY(!ringed(directory));
+
+        // Enter and Space press the scheme button like the other buttons.
+        QSignalSpy spy(m_window.get(), &MethodWindow::switchRequested);
+        button("cmdChg")->setFocus();
+        QTest::keyClick(button("cmdChg"), Qt::Key_Return);
+        QTest::keyClick(button("cmdChg"), Qt::Key_Space);
+        QCOMPARE(spy.size(), 2);
+        QVERIFY(button("cmdChg")->autoDefault());
     }
 
     void aFileTooLongIsRefusedWithABox()

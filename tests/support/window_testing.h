@@ -4,9 +4,11 @@
 #include "core/twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +25,7 @@ struct SeenBox {
     QString text;
     QString title;
     QMessageBox::Icon icon;
+    QString iconName;  // what a screen reader hears of the icon
 };
 
 // Runs an action and answers every message box that it opens with OK, keeping what each box showed.
@@ -34,7 +37,10 @@ inline QList<SeenBox> answeringBoxes(const std::function<void()>& action, int in
     timer.setInterval(interval);
     QObject::connect(&timer, &QTimer::timeout, [&seen] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen.append({box->text(), box->windowTitle(), box->icon()});
+            auto* picture = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+            seen.append({box->text(), box->windowTitle(), box->icon(),
+                picture != nullptr ? QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name)
+                                   : QString()});
             QCOMPARE(box->buttons().size(), 1);
             box->button(QMessageBox::Ok)->click();
         }
