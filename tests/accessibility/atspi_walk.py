@@ -282,13 +282,23 @@ ENTRY = [("text", "File"), ("text", "Lenght"), ("label", "File"), ("label", "Len
          ("push button", "Clear"), ("frame", "New file"), ("label", "Directory"), ("tree", "Directory")]
 
 
-def contiguous():
-    run = Run("--method", "contiguous")
-    window = run.window("frame", "Contiguous Allocation :: Quorvel")
+def opened(caption, *options):
+    """Starts Pellucor with OPTIONS and returns the run and its window, listed and audited (None if it
+    never showed, the run then stopped)."""
+    run = Run(*options)
+    window = run.window("frame", caption)
     if window is None:
-        return run.stop()
+        run.stop()
+        return run, None
     listing(window)
     audit(window)
+    return run, window
+
+
+def contiguous():
+    run, window = opened("Contiguous Allocation :: Quorvel", "--method", "contiguous")
+    if window is None:
+        return
     expect_named(window, ENTRY + [("text", "Start"), ("label", "Start"),
                                   ("table column header", "File"), ("table column header", "Start"),
                                   ("table column header", "Lenght")])
@@ -338,12 +348,9 @@ def contiguous():
 
 
 def linked():
-    run = Run("--method", "linked")
-    window = run.window("frame", "Linked Allocation :: Quorvel")
+    run, window = opened("Linked Allocation :: Quorvel", "--method", "linked")
     if window is None:
-        return run.stop()
-    listing(window)
-    audit(window)
+        return
     expect_named(window, ENTRY + [("text", "Start"), ("push button", "Next Block"),
                                   ("label", "Current Block Usage =")])
     expect_menus(window, [("Contiguous", "Alt+C"), ("Indexed", "Alt+I")])
@@ -396,12 +403,9 @@ def linked():
 
 
 def indexed(option, scheme, other, first_row):
-    run = Run(*option)
-    window = run.window("frame", "Indexed Allocation :: Quorvel")
+    run, window = opened("Indexed Allocation :: Quorvel", *option)
     if window is None:
-        return run.stop()
-    listing(window)
-    audit(window)
+        return
     expect_named(window, ENTRY + [("frame", scheme), ("label", scheme), ("push button", other),
                                   ("tree", "Index"), ("table column header", "Index"),
                                   ("label", "Current Usage Block ="), ("push button", "Next Block")])
