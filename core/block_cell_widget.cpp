@@ -110,6 +110,13 @@ QAccessibleInterface* accessibleCell(const QString& className, QObject* object)
     return nullptr;
 }
 
+// The grid draws every cell and number: a change to one asks the grid to repaint its place.
+void repaintInGrid(const QWidget& widget)
+{
+    if (QWidget* grid = widget.parentWidget())
+        grid->update(widget.geometry());
+}
+
 }  // namespace
 
 void installDiskAccessibility()
@@ -130,19 +137,12 @@ BlockCellWidget::BlockCellWidget(int block, QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-namespace {
-
-void drawCentred(QPainter& p, const QRect& area, const QString& text) { p.drawText(area, Qt::AlignCenter, text); }
-
-}  // namespace
-
 void BlockCellWidget::setText(const QString& text)
 {
     if (text == m_text)
         return;
     const QString old = std::exchange(m_text, text);
-    if (parentWidget() != nullptr)
-        parentWidget()->update(geometry());
+    repaintInGrid(*this);
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent changed(this, 0, old, m_text);
         QAccessible::updateAccessibility(&changed);
@@ -158,23 +158,21 @@ void BlockCellWidget::setFree(bool free)
 
 void BlockCellWidget::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::PaletteChange && parentWidget() != nullptr)
-        parentWidget()->update(geometry());
+    if (event->type() == QEvent::PaletteChange)
+        repaintInGrid(*this);
     QWidget::changeEvent(event);
 }
 
 void BlockCellWidget::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    if (parentWidget() != nullptr)
-        parentWidget()->update(geometry());
+    repaintInGrid(*this);
 }
 
 void BlockCellWidget::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    if (parentWidget() != nullptr)
-        parentWidget()->update(geometry());
+    repaintInGrid(*this);
 }
 
 BlockNumberWidget::BlockNumberWidget(int block, QWidget* parent) : QWidget(parent)
@@ -189,8 +187,7 @@ void BlockNumberWidget::setText(const QString& text)
     if (text == m_text)
         return;
     m_text = text;
-    if (parentWidget() != nullptr)
-        parentWidget()->update(geometry());
+    repaintInGrid(*this);
 }
 
 void drawBlockCell(QPainter& p, const BlockCellWidget& cell)
@@ -216,12 +213,12 @@ void drawBlockCell(QPainter& p, const BlockCellWidget& cell)
     }
     if (!cell.text().isEmpty()) {
         p.setPen(colours.color(QPalette::Text));
-        drawCentred(p, area, cell.text());
+        p.drawText(area, BlockCellWidget::alignment(), cell.text());
     }
 }
 
 void drawBlockNumber(QPainter& p, const BlockNumberWidget& number)
 {
     p.setPen(number.palette().color(QPalette::WindowText));
-    drawCentred(p, number.geometry(), number.text());
+    p.drawText(number.geometry(), BlockNumberWidget::alignment(), number.text());
 }

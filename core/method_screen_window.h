@@ -48,15 +48,8 @@ protected:
         connect(Frame1->cmAdd(), &QPushButton::clicked, this, &MethodScreenWindow::onAddClicked);
         connect(Frame1->cmClear(), &QPushButton::clicked, this, &MethodScreenWindow::onClearClicked);
         lvDirectory = addDirectory(directoryLeft, directoryWidth);
-        QWidget* previous = nullptr;
-        for (const Control field : {Control::txFile, Control::txStart, Control::txLenght}) {
-            if (QWidget* box = Frame1->field(field)) {
-                if (previous != nullptr)
-                    setTabOrder(previous, box);
-                previous = box;
-            }
-        }
-        chainTabOrder({previous, Frame1->cmAdd(), lvDirectory});
+        chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txStart),
+            Frame1->field(Control::txLenght), Frame1->cmAdd(), lvDirectory});
     }
 
     // File, Start and Lenght with the directory below, where the screens that take a start block

@@ -141,6 +141,8 @@ void MethodWindow::chainTabOrder(std::initializer_list<QWidget*> widgets)
 {
     QWidget* previous = nullptr;
     for (QWidget* w : widgets) {
+        if (w == nullptr)
+            continue;
         if (previous != nullptr)
             setTabOrder(previous, w);
         previous = w;

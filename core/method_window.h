@@ -52,7 +52,7 @@ protected:
     ReportListWidget* addDirectory(int left, int width);
     // The widget that stands for a control, so that its focus, enabled and shown states follow the form.
     void registerControl(Control control, QWidget* widget);
-    // Tab goes from each widget to the next, in the order given.
+    // Tab goes from each widget to the next, in the order given; null entries (controls a screen lacks) are passed over.
     static void chainTabOrder(std::initializer_list<QWidget*> widgets);
 
     // The form of the loaded screen, or null when the screen is not loaded.

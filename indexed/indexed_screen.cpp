@@ -91,7 +91,7 @@ void IndexedScreen::addFile(MessageSink& sink)
         sink.show(messages::LENGHT_OVERLOADED);
         return;
     }
-    enterPlacementMode();
+    setPlacing(true);
 }
 
 void IndexedScreen::nextBlock(MessageSink& sink)
@@ -100,12 +100,12 @@ void IndexedScreen::nextBlock(MessageSink& sink)
         return;
     const auto at = m_scheme->nextBlock(m_state);
     if (!at) {
-        leavePlacementMode();
+        setPlacing(false);
         return;
     }
     if (!place(*at)) {
         // The space check of Add rules this out; should it ever fail, the file ends where it stands.
-        leavePlacementMode();
+        setPlacing(false);
         sink.show(messages::LENGHT_OVERLOADED);
         return;
     }
@@ -173,25 +173,15 @@ void IndexedScreen::showIndex(std::size_t row)
 
 void IndexedScreen::refreshUsage() { form().lbUsage = withNumber("Current Usage Blocks =", form().disk.usedCount()); }
 
-void IndexedScreen::enterPlacementMode()
+void IndexedScreen::setPlacing(bool placing)
 {
     EntryForm& fields = form().fields;
-    clearFields();
-    fields.setEnabled(Control::cmNext, true);
-    fields.setVisible(Control::cmNext, true);
-    fields.moveFocus(Control::cmNext);
-    refreshUsage();
+    if (placing)
+        clearFields();
+    fields.setEnabled(Control::cmNext, placing);
+    fields.setVisible(Control::cmNext, placing);
     for (const Control c : {Control::cmAdd, Control::cmClear, Control::txLenght, Control::txFile})
-        fields.setEnabled(c, false);
-}
-
-void IndexedScreen::leavePlacementMode()
-{
-    EntryForm& fields = form().fields;
-    fields.setEnabled(Control::cmNext, false);
-    fields.setVisible(Control::cmNext, false);
-    for (const Control c : {Control::cmAdd, Control::cmClear, Control::txLenght, Control::txFile})
-        fields.setEnabled(c, true);
-    fields.moveFocus(Control::txFile);
+        fields.setEnabled(c, !placing);
+    fields.moveFocus(placing ? Control::cmNext : Control::txFile);
     refreshUsage();
 }

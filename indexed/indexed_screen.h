@@ -63,8 +63,8 @@ public:
 
 private:
     void refreshUsage();
-    void enterPlacementMode();
-    void leavePlacementMode();
+    // Placement mode shows Next Block and gives it the focus; the entry controls wait till it ends.
+    void setPlacing(bool placing);
     void addIndexColumn();
     // Chooses a free block and places it as the scheme laid it out; false when none is left.
     bool place(const Placement& at);
