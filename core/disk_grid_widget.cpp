@@ -56,14 +56,10 @@ void DiskGridWidget::render(const BlockDisk& disk)
         if (pal != box->palette())
             box->setPalette(pal);
 
-        const QString text = QString::fromStdString(cell.text);
-        if (box->text() != text)
-            box->setText(text);
+        // The setters repaint only what changes.
+        box->setText(QString::fromStdString(cell.text));
         box->setFree(disk.isFree(i));
-
-        const QString label = QString::fromStdString(disk.label(i));
-        if (B(i)->text() != label)
-            B(i)->setText(label);
+        B(i)->setText(QString::fromStdString(disk.label(i)));
     }
 }
 
