@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/messages.h"
+#include "core/screen.h"
 
 #include <QApplication>
+
+#include <memory>
 
 // Drops every message: a benchmark measures the work, not the boxes.
 class NullSink final : public MessageSink {
@@ -21,4 +24,14 @@ inline QApplication& offscreenApplication()
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static QApplication app(argc, argv);
     return app;
+}
+
+// A screen's window as the program opens it: the screen loaded, the window built over it and
+// rendered.
+template <typename W> std::unique_ptr<W> openWindow(Screen& screen)
+{
+    screen.load();
+    auto window = std::make_unique<W>(screen);
+    window->render();
+    return window;
 }

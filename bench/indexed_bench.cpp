@@ -1,5 +1,6 @@
 #include "bench_support.h"
 #include "core/random_stream.h"
+#include "indexed/indexed_screen.h"
 #include "indexed/indexed_window.h"
 
 #include <benchmark/benchmark.h>
@@ -11,8 +12,8 @@ namespace {
 // The longest file each scheme takes: it fills the disk, so the last blocks are the hardest to draw.
 void typeDiskFillingFile(IndexedScreen& screen)
 {
-    screen.form().fields.setText(Control::txFile, "f");
-    screen.form().fields.setText(Control::txLenght, "56");
+    screen.type(Control::txFile, "f");
+    screen.type(Control::txLenght, "56");
 }
 
 // Add and every press of Next Block of a file that fills the disk, then Clear.
@@ -26,7 +27,7 @@ template <typename Scheme> void fullDiskPlacement(benchmark::State& state)
     for (auto _ : state) {
         typeDiskFillingFile(screen);
         screen.addFile(sink);
-        while (screen.isPlacing())
+        while (screen.mode() == Mode::Placing)
             screen.nextBlock(sink);
         benchmark::DoNotOptimize(screen.form().disk.usedCount());
         screen.clear();
@@ -43,10 +44,11 @@ template <typename Scheme> void nextPressThroughTheWindow(benchmark::State& stat
     ProgramRandomStream stream;
     Share share(stream);
     IndexedScreen screen(share, std::make_unique<Scheme>());
-    IndexedWindow window(screen);
+    const auto opened = openWindow<IndexedWindow>(screen);
+    IndexedWindow& window = *opened;
     window.show();
     for (auto _ : state) {
-        if (!screen.isPlacing()) {
+        if (screen.mode() != Mode::Placing) {
             state.PauseTiming();
             window.onClearClicked();
             typeDiskFillingFile(screen);

@@ -1,5 +1,6 @@
 #include "bench_support.h"
 #include "core/random_stream.h"
+#include "linked/linked_screen.h"
 #include "linked/linked_window.h"
 #include "whole_disk_file.h"
 
@@ -11,10 +12,10 @@ namespace {
 // The last blocks cost the most, since the draws keep meeting taken ones.
 void wholeDiskWalk(benchmark::State& state)
 {
-    LoadedScreen<LinkedAllocator> s;
+    LoadedScreen<LinkedScreen> s;
     for (auto _ : state) {
         s.addWholeDiskFile();
-        while (s.screen.isWalking())
+        while (s.screen.mode() == Mode::Walking)
             s.screen.nextBlock(s.sink);
         benchmark::DoNotOptimize(s.screen.form().disk.usedCount());
     }
@@ -28,10 +29,11 @@ void nextThroughTheWindow(benchmark::State& state)
     offscreenApplication();
     ProgramRandomStream stream;
     Share share(stream);
-    LinkedAllocator screen(share);
-    LinkedWindow window(screen);
+    LinkedScreen screen(share);
+    const auto opened = openWindow<LinkedWindow>(screen);
+    LinkedWindow& window = *opened;
     for (auto _ : state) {
-        if (!screen.isWalking()) {
+        if (screen.mode() != Mode::Walking) {
             state.PauseTiming();
             window.onClearClicked();
             typeWholeDiskFile(screen);

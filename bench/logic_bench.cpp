@@ -1,5 +1,5 @@
 #include "bench_support.h"
-#include "contiguous/contiguous_allocator.h"
+#include "contiguous/contiguous_screen.h"
 #include "core/number_reading.h"
 #include "core/random_stream.h"
 #include "whole_disk_file.h"
@@ -13,7 +13,7 @@ namespace {
 // The costliest Add there is: a whole-disk run that checks and paints all 64 blocks.
 void wholeDiskAdd(benchmark::State& state)
 {
-    LoadedScreen<ContiguousAllocator> s;
+    LoadedScreen<ContiguousScreen> s;
     for (auto _ : state) {
         s.addWholeDiskFile();
         benchmark::DoNotOptimize(s.screen.form().disk.usedCount());
@@ -34,10 +34,10 @@ void loadScreen(benchmark::State& state)
 {
     ProgramRandomStream stream;
     Share share(stream);
-    ContiguousAllocator screen(share);
+    ContiguousScreen screen(share);
     for (auto _ : state) {
         screen.load();
-        benchmark::DoNotOptimize(screen.form().directory.list().columns().size());
+        benchmark::DoNotOptimize(screen.form().list(Control::lvDirectory).columns().size());
     }
 }
 BENCHMARK(loadScreen);

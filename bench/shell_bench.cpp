@@ -1,5 +1,5 @@
 #include "bench_support.h"
-#include "core/method_window.h"
+#include "widgets/method_window.h"
 #include "core/random_stream.h"
 #include "core/share.h"
 #include "shell/qt_screen_host.h"
@@ -52,8 +52,8 @@ void startToFirstFrameOfIndexedL(benchmark::State& state)
         ProgramRandomStream stream;
         Share share(stream);
         auto host = std::make_unique<QtScreenHost>(share);
-        host->navigator().start(Screen::IndexedL);
-        benchmark::DoNotOptimize(host->window(Screen::IndexedL)->grab());
+        host->navigator().start(ScreenId::IndexedL);
+        benchmark::DoNotOptimize(host->window(ScreenId::IndexedL)->grab());
         host.reset();
         letGo();
     }
@@ -84,11 +84,11 @@ void switchBetweenScreens(benchmark::State& state)
     ProgramRandomStream stream;
     Share share(stream);
     QtScreenHost host(share);
-    host.navigator().start(Screen::IndexedL);
-    const Screen order[] = {Screen::IndexedM, Screen::Linked, Screen::Contiguous, Screen::IndexedL};
+    host.navigator().start(ScreenId::IndexedL);
+    const ScreenId order[] = {ScreenId::IndexedM, ScreenId::Linked, ScreenId::Contiguous, ScreenId::IndexedL};
     std::size_t n = 0;
     for (auto _ : state) {
-        const Screen target = order[n++ % std::size(order)];
+        const ScreenId target = order[n++ % std::size(order)];
         host.navigator().switchTo(target);
         letGo();  // the new window's first frame, and the old one gone
     }

@@ -6,16 +6,15 @@
 #include "core/share.h"
 
 // Types a file that takes every block of the disk into the fields of a screen with a start field.
-template <typename Screen> void typeWholeDiskFile(Screen& screen)
+template <typename S> void typeWholeDiskFile(S& screen)
 {
-    auto& fields = screen.form().fields;
-    fields.setText(Control::txFile, "f");
-    fields.setText(Control::txStart, "0");
-    fields.setText(Control::txLenght, "64");
+    screen.type(Control::txFile, "f");
+    screen.type(Control::txStart, "0");
+    screen.type(Control::txLenght, "64");
 }
 
 // A loaded screen, without a window, over a stream like the program's own.
-template <typename Screen> struct LoadedScreen {
+template <typename S> struct LoadedScreen {
     LoadedScreen() { screen.load(); }
 
     // Clears the screen, then adds the file that takes the whole disk.
@@ -28,6 +27,6 @@ template <typename Screen> struct LoadedScreen {
 
     ProgramRandomStream stream;
     Share share{stream};
-    Screen screen{share};
+    S screen{share};
     NullSink sink;
 };

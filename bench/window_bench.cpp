@@ -1,4 +1,5 @@
 #include "bench_support.h"
+#include "contiguous/contiguous_screen.h"
 #include "contiguous/contiguous_window.h"
 #include "core/random_stream.h"
 #include "whole_disk_file.h"
@@ -16,9 +17,9 @@ void openContiguousWindow(benchmark::State& state)
     offscreenApplication();
     ProgramRandomStream stream;
     Share share(stream);
-    ContiguousAllocator screen(share);
+    ContiguousScreen screen(share);
     for (auto _ : state) {
-        auto window = std::make_unique<ContiguousWindow>(screen);
+        auto window = openWindow<ContiguousWindow>(screen);
         window->show();
         benchmark::DoNotOptimize(window->grab());
         window.reset();
@@ -33,8 +34,9 @@ void addThroughTheWindow(benchmark::State& state)
     offscreenApplication();
     ProgramRandomStream stream;
     Share share(stream);
-    ContiguousAllocator screen(share);
-    ContiguousWindow window(screen);
+    ContiguousScreen screen(share);
+    const auto opened = openWindow<ContiguousWindow>(screen);
+    ContiguousWindow& window = *opened;
     for (auto _ : state) {
         window.onClearClicked();
         typeWholeDiskFile(screen);

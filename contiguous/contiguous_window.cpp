@@ -1,23 +1,19 @@
 #include "contiguous/contiguous_window.h"
 
-namespace {
+#include "contiguous/contiguous_screen.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/entry_frame_widget.h"
+#include "widgets/report_list_widget.h"
 
-constexpr int CLIENT_WIDTH = 10020;
-constexpr int CLIENT_HEIGHT = 8460;
+#include <QLineEdit>
+#include <QPushButton>
 
-}  // namespace
-
-ContiguousWindow::ContiguousWindow(ContiguousAllocator& screen)
-    : MethodScreenWindow(screen, QStringLiteral("Contiguous Allocation :: Quorvel"), CLIENT_WIDTH, CLIENT_HEIGHT)
+ContiguousWindow::ContiguousWindow(Screen& screen) : MethodWindow(screen)
 {
-    setObjectName(QStringLiteral("Contiguous"));
-    addStartEntryAndDirectory();
-    setTabOrder(grid()->Block(BlockDisk::BLOCKS - 1), Frame1->cmClear());
-    buildMenus({Screen::Linked, Screen::IndexedL});
-    load();
-}
-
-void ContiguousWindow::render()
-{
-    renderScreen([this](const ContiguousAllocator::Form& form) { lvDirectory->render(form.directory.list()); });
+    auto* Frame1 = EntryFrameWidget::withStart(client());
+    addEntryFrame(Frame1, 6360, 120, 3495, 1335);
+    ReportListWidget* lvDirectory = addDirectory(6360, ContiguousScreen::DIRECTORY_WIDTH);
+    chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txStart), Frame1->field(Control::txLenght),
+        Frame1->cmAdd(), lvDirectory, grid()->Block(0)});
+    chainTabOrder({grid()->Block(BlockDisk::BLOCKS - 1), Frame1->cmClear()});
 }

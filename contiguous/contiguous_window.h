@@ -1,15 +1,10 @@
 #pragma once
 
-#include "contiguous/contiguous_allocator.h"
-#include "core/method_screen_window.h"
+#include "widgets/method_window.h"
 
 // The window "Contiguous Allocation": files are given by name, start block and length.
-// Building the window loads the screen; destroying it unloads the screen.
-class ContiguousWindow final : public MethodScreenWindow<ContiguousAllocator> {
+class ContiguousWindow final : public MethodWindow {
     Q_OBJECT
 public:
-    explicit ContiguousWindow(ContiguousAllocator& screen);
-
-protected:
-    void render() override;
+    explicit ContiguousWindow(Screen& screen);
 };

@@ -8,8 +8,11 @@ enum class Control {
     cmAdd,
     cmClear,
     cmNext,
-    lbToGo,
+    cmdChg,
     lvDirectory,
     lvIndex,
-    cmdChg,
+    lbCurTotal,
+    lbToGo,
+    lbUsage,
+    Label4,
 };

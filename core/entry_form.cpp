@@ -15,10 +15,13 @@ const char* controlName(Control control)
     case Control::cmAdd: return "cmAdd";
     case Control::cmClear: return "cmClear";
     case Control::cmNext: return "cmNext";
-    case Control::lbToGo: return "lbToGo";
+    case Control::cmdChg: return "cmdChg";
     case Control::lvDirectory: return "lvDirectory";
     case Control::lvIndex: return "lvIndex";
-    case Control::cmdChg: return "cmdChg";
+    case Control::lbCurTotal: return "lbCurTotal";
+    case Control::lbToGo: return "lbToGo";
+    case Control::lbUsage: return "lbUsage";
+    case Control::Label4: return "Label4";
     }
     return "";
 }
@@ -28,15 +31,15 @@ std::optional<Message> enterCheckFailure(Control field, const std::string& text)
     switch (field) {
     case Control::txFile:
         if (text.empty())  // a name of blanks is a name
-            return messages::FILENAME_MISSING;
+            return messages::filenameMissing();
         break;
     case Control::txStart:
         if (!isNumeric(text))
-            return messages::START_NOT_NUMERIC;
+            return messages::startNotNumeric();
         break;
     case Control::txLenght:
         if (!isNumeric(text))
-            return messages::LENGHT_NOT_NUMERIC;
+            return messages::lenghtNotNumeric();
         break;
     default: break;
     }

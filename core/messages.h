@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 enum class MessageIcon { None, Information, Critical };
 
@@ -21,14 +23,26 @@ public:
     virtual void show(const Message& message) = 0;
 };
 
-// The program's own texts, letter for letter.
+// A caption or message that carries a count: the text followed directly by the number in plain
+// decimal ("Current Usage Blocks =" and 12 give "Current Usage Blocks =12").
+std::string withNumber(std::string_view text, std::int64_t number);
+
+// Every message the program shows, letter for letter.
 namespace messages {
 
-inline const Message FILENAME_MISSING{"Please state the filename ", "Filename", MessageIcon::Information};
-inline const Message START_NOT_NUMERIC{"Start value must be Numeric", "Wrong Start Value", MessageIcon::Critical};
-inline const Message LENGHT_NOT_NUMERIC{"Lenght value must be Numeric", "Wrong Lenght Value", MessageIcon::Critical};
-inline const Message START_NOT_ALLOWED{"Start value not Allowed", "Wrong Start Value", MessageIcon::Critical};
-inline const Message LENGHT_OVERLOADED{"Lenght Overloaded", "Lenght Overloaded", MessageIcon::Critical};
-inline const Message WRITE_DENIED{"not allow to insert", "Write Denied", MessageIcon::Critical};
+// The field checks.
+Message filenameMissing();
+Message startNotNumeric();
+Message lenghtNotNumeric();
+// Add on the screens.
+Message startNotAllowed();
+Message lenghtOverloaded();
+Message writeDenied();
+// `total` is the sum in plain decimal, however large it is.
+Message spaceNotEnough(std::string_view total);
+Message chainCutShort(int lastBlock);
+Message fileNumbersUsedUp();
+// The About dialog.
+Message sysInfoUnavailable();
 
 }  // namespace messages

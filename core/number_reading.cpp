@@ -87,6 +87,28 @@ std::int32_t saturate(bool negative)
     return negative ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
 }
 
+// The magnitude's digits rounded to an integer, halves to the even neighbour, judged on every digit
+// typed: a double would hold only about 17 of them, and "2.50000000000000000001" would come out as
+// 2.5 and round down. "0" for a magnitude that rounds to nothing.
+std::string roundedMagnitude(const DecimalText& d)
+{
+    if (d.significant.empty() || d.leadExponent < 0)
+        return "0";
+    const std::string& s = d.significant;
+    const auto digit = [&s](long long k) {
+        return k < static_cast<long long>(s.size()) ? s[static_cast<std::size_t>(k)] : '0';
+    };
+    std::string magnitude;
+    for (long long k = 0; k < d.leadExponent; ++k)
+        magnitude += digit(k);
+    const int firstDropped = digit(d.leadExponent) - '0';
+    const bool restDropped = static_cast<long long>(s.find_last_not_of('0')) > d.leadExponent;
+    const bool odd = !magnitude.empty() && (magnitude.back() - '0') % 2 == 1;
+    if (firstDropped > 5 || (firstDropped == 5 && (restDropped || odd)))
+        magnitude = addToDecimal(magnitude.empty() ? "0" : magnitude, 1);
+    return magnitude.empty() ? "0" : magnitude;
+}
+
 }  // namespace
 
 bool isNumeric(std::string_view text) { return parse(text).has_value(); }
@@ -96,28 +118,35 @@ std::optional<std::int32_t> readNumber(std::string_view text)
     const auto d = parse(text);
     if (!d)
         return std::nullopt;
-    // Below 0.1 every value rounds to 0; from 10^10 up every value is beyond int32.
-    if (d->significant.empty() || d->leadExponent < 0)
-        return 0;
+    // From 10^10 up every value is beyond int32.
     if (d->leadExponent > 10)
         return saturate(d->negative);
-
-    // Rounded on the decimal digits themselves: a double would hold only about 17 of them, and
-    // "2.50000000000000000001" would come out as 2.5 and round down.
-    const std::string& s = d->significant;
-    const auto digit
-        = [&s](long long k) { return k < static_cast<long long>(s.size()) ? s[static_cast<std::size_t>(k)] - '0' : 0; };
-    std::int64_t magnitude = 0;
-    for (long long k = 0; k < d->leadExponent; ++k)
-        magnitude = magnitude * 10 + digit(k);
-    const int firstDropped = digit(d->leadExponent);
-    const bool restDropped = static_cast<long long>(s.find_last_not_of('0')) > d->leadExponent;
-    const bool exactHalf = firstDropped == 5 && !restDropped;
-    if (firstDropped > 5 || (firstDropped == 5 && restDropped) || (exactHalf && magnitude % 2 == 1))
-        ++magnitude;
-
+    const std::int64_t magnitude = std::stoll(roundedMagnitude(*d));
     const std::int64_t value = d->negative ? -magnitude : magnitude;
     if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min())
         return saturate(d->negative);
     return static_cast<std::int32_t>(value);
+}
+
+std::optional<std::string> roundedDecimal(std::string_view text)
+{
+    const auto d = parse(text);
+    if (!d || d->leadExponent > MAX_DECIMAL_DIGITS)
+        return std::nullopt;
+    std::string magnitude = roundedMagnitude(*d);
+    return d->negative && magnitude != "0" ? "-" + magnitude : magnitude;
+}
+
+std::string addToDecimal(std::string_view decimal, unsigned addend)
+{
+    std::string sum(decimal);
+    unsigned long long carry = addend;
+    for (auto it = sum.rbegin(); it != sum.rend() && carry > 0; ++it) {
+        carry += static_cast<unsigned>(*it - '0');
+        *it = static_cast<char>('0' + carry % 10);
+        carry /= 10;
+    }
+    for (; carry > 0; carry /= 10)
+        sum.insert(sum.begin(), static_cast<char>('0' + carry % 10));
+    return sum;
 }

@@ -26,3 +26,10 @@ void ReportList::setCell(std::size_t row, std::size_t column, std::string text)
     if (row < m_rows.size() && column < m_rows[row].cells.size())
         m_rows[row].cells[column] = std::move(text);
 }
+
+void ReportList::addColumns(std::initializer_list<ColumnSpec> columns)
+{
+    setReportView();
+    for (const ColumnSpec& c : columns)
+        addColumn(std::string(c.caption), percentOfWidth(c.percent));
+}

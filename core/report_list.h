@@ -3,8 +3,10 @@
 #include "core/colour.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What a report-style list view shows: column headers with widths in twips, and rows whose first
@@ -18,6 +20,12 @@ public:
     struct Row {
         std::vector<std::string> cells;
         std::optional<ColourValue> colour;  // of the first cell; empty: the list's own text colour
+    };
+
+    // A column as a screen designs it: its caption and its width as a percentage of the list's.
+    struct ColumnSpec {
+        std::string_view caption;
+        int percent;
     };
 
     // The list's own width, in twips.
@@ -35,6 +43,9 @@ public:
     // Positions out of range are ignored.
     void removeColumn(std::size_t position);
     void setColumnWidth(std::size_t position, float width);
+    // Report view, and the columns appended in order, each at its percentage of the width.
+    void addColumns(std::initializer_list<ColumnSpec> columns);
+    void setColumnPercent(std::size_t position, int percent) { setColumnWidth(position, percentOfWidth(percent)); }
 
     const std::vector<Row>& rows() const { return m_rows; }
     std::size_t rowCount() const { return m_rows.size(); }

@@ -1,23 +1,77 @@
 #pragma once
 
-#include <array>
+#include "core/entry_checks.h"
+#include "core/file_record.h"
+#include "core/form.h"
+#include "core/messages.h"
+#include "core/screen_table.h"
+#include "core/share.h"
+
+#include <cstddef>
 #include <optional>
-#include <string_view>
+#include <string>
+#include <vector>
 
-// The four method screens, by the names of their forms.
-enum class Screen { Contiguous, Linked, IndexedL, IndexedM };
+// What a screen is doing: taking a new file, or building one block by block (a chain on the linked
+// screen, index groups on the indexed screens).
+enum class Mode { Idle, Walking, Placing };
 
-inline constexpr std::array<Screen, 4> ALL_SCREENS{
-    Screen::Contiguous, Screen::Linked, Screen::IndexedL, Screen::IndexedM};
+// A method screen as the rest of the program sees it. The screen object lives for the whole run
+// and keeps its own variables; a load builds its form, its mode and its files afresh, and an
+// unload drops them. The shell loads and unloads; a window forwards the user's events and renders
+// the form after each. Every action is ignored while the screen is not loaded.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
 
-// The form's name: "Contiguous", "Linked", "Indexed_L", "Indexed_M".
-constexpr std::string_view formName(Screen screen)
-{
-    switch (screen) {
-    case Screen::Contiguous: return "Contiguous";
-    case Screen::Linked: return "Linked";
-    case Screen::IndexedL: return "Indexed_L";
-    case Screen::IndexedM: return "Indexed_M";
-    }
-    return "";
-}
+    ScreenId id() const { return m_id; }
+
+    // Builds the form afresh and runs the screen's load steps.
+    virtual void load() = 0;
+    void unload() { m_loaded.reset(); }
+    bool isLoaded() const { return m_loaded.has_value(); }
+
+    // Any change of a field's text: typing, pasting, undo.
+    void type(Control field, std::string text);
+    // Enter in a field: its check.
+    virtual void enterPressed(Control field, MessageSink& sink);
+    virtual void addFile(MessageSink& sink) = 0;
+    // Next Block; a screen without it ignores the press.
+    virtual void nextBlock(MessageSink& sink);
+    virtual void clear() = 0;
+    // A click on a directory row; a screen that shows nothing for it ignores the click.
+    virtual void clickRow(std::size_t row);
+
+    // What the window shows. Only while loaded.
+    const Form& form() const;
+    // Where the last action sent the focus, handed out once.
+    std::optional<Control> takeFocusRequest();
+    // Idle while not loaded.
+    Mode mode() const;
+    // The files placed since the load or the last Clear, in the order of adding; none while not loaded.
+    const std::vector<FileRecord>& files() const;
+    const FileColour& currentColour() const { return m_entry.currentColour; }
+    bool entryCheck() const { return m_entry.entryCheck; }
+
+protected:
+    Screen(ScreenId id, Share& share) : m_share(share), m_id(id) {}
+
+    // What a load builds and an unload drops.
+    struct Loaded {
+        Form form;
+        Mode mode = Mode::Idle;
+        std::vector<FileRecord> files;
+    };
+    Loaded& startLoad(Form form);
+    Loaded& loaded();
+    const Loaded& loaded() const;
+
+    Share& m_share;
+    EntryChecks m_entry;
+
+private:
+    ScreenId m_id;
+    std::optional<Loaded> m_loaded;
+};

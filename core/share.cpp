@@ -18,6 +18,19 @@ std::int16_t Share::randomColourComponent() { return draw(254); }
 
 std::int16_t Share::randomBlock() { return draw(64); }
 
+std::optional<std::int16_t> Share::drawBlockWhere(const std::function<bool(int)>& accepts)
+{
+    bool any = false;
+    for (int b = 0; b < 64 && !any; ++b)
+        any = accepts(b);
+    if (!any)
+        return std::nullopt;
+    std::int16_t block = randomBlock();
+    while (!accepts(block))
+        block = randomBlock();
+    return block;
+}
+
 FileColour Share::drawFileColour()
 {
     FileColour c;

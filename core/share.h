@@ -4,6 +4,8 @@
 #include "core/random_stream.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 // The random draws that every screen makes, all from the one stream of the program.
 class Share {
@@ -14,6 +16,9 @@ public:
     std::int16_t randomColourComponent();
     // Int(r * 64): a block number 0..63.
     std::int16_t randomBlock();
+    // RandomBlock until a block passes the caller's test, one draw per candidate and no limit on
+    // their number. Nothing, and no draw, when no block can pass, so the search always ends.
+    std::optional<std::int16_t> drawBlockWhere(const std::function<bool(int)>& accepts);
     // Three components in the order R, G, B.
     FileColour drawFileColour();
 

@@ -2,93 +2,103 @@
 
 #include "core/number_reading.h"
 
-#include <array>
-#include <charconv>
+#include <algorithm>
+#include <string>
 #include <utility>
 
 namespace {
 
-constexpr std::array<std::pair<const char*, int>, 5> DIRECTORY_COLUMNS{
-    {{"F", 7}, {"I", 7}, {"File", 35}, {"Block Index", 30}, {"Blocks", 19}}};
-
-// A directory cell as the number it shows; -1, which names no entry, when it shows none.
-int readCell(const std::vector<std::string>& cells, std::size_t column)
-{
-    int value = -1;
-    if (column < cells.size()) {
-        const std::string& text = cells[column];
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc{} || end != text.data() + text.size())
-            value = -1;
-    }
-    return value;
-}
-
 ColourValue complementOf(const FileColour& c) { return packColour(255 - c.R, 255 - c.G, 255 - c.B); }
+
+bool isIndexBlock(const HeldBlock& b) { return b.role != BlockRole::Data; }
 
 }  // namespace
 
 IndexedScreen::IndexedScreen(Share& share, std::unique_ptr<IndexScheme> scheme)
-    : MethodScreen(share), m_scheme(std::move(scheme))
+    : Screen(scheme->screen(), share), m_scheme(std::move(scheme))
 {
 }
-
-bool IndexedScreen::isEnabled(Control control) const { return isLoaded() && form().fields.isEnabled(control); }
-
-bool IndexedScreen::isPlacing() const { return isEnabled(Control::cmNext); }
 
 void IndexedScreen::load()
 {
-    Form& f = buildForm();
+    Form& f = startLoad({BlockDisk{}, EntryForm{{Control::txFile, Control::txLenght}},
+                            {{Control::lvDirectory, ReportList{DIRECTORY_WIDTH}},
+                                {Control::lvIndex, ReportList{INDEX_WIDTH}}},
+                            {{Control::lbUsage, "Current Usage Block ="}, {Control::Label4, "Label4"}}})
+                  .form;
     f.disk.reset();
-    clearFields();
-    f.lvDirectory.setReportView();
-    for (const auto& [caption, percent] : DIRECTORY_COLUMNS)
-        f.lvDirectory.addColumn(caption, f.lvDirectory.percentOfWidth(percent));
-    f.lvDirectory.clearRows();
-    f.lvIndex.setReportView();
-    addIndexColumn();
-    f.lvIndex.clearRows();
+    f.fields.clearFields();
+    ReportList& directory = f.list(Control::lvDirectory);
+    directory.addColumns({{"F", 7}, {"I", 7}, {"File", 35}, {"Block Index", 30}, {"Blocks", 19}});
+    directory.clearRows();
+    f.list(Control::lvIndex).addColumns({{"Index", 97}});
+    f.list(Control::lvIndex).clearRows();
     f.fields.setEnabled(Control::cmNext, false);
     f.fields.setVisible(Control::cmNext, false);
-    m_scheme->resetIndexTable();
-    f.Label4.visible = false;
+    // A trace of every entry written to the index table; the label is never shown.
+    f.fields.setVisible(Control::Label4, false);
 }
-
-void IndexedScreen::addIndexColumn() { form().lvIndex.addColumn("Index", form().lvIndex.percentOfWidth(97)); }
 
 void IndexedScreen::enterPressed(Control field, MessageSink& sink)
 {
-    if (isLoaded() && field == Control::txFile)
-        m_state.fileName = form().fields.text(Control::txFile);
-    MethodScreen::enterPressed(field, sink);
+    if (!isLoaded())
+        return;
+    EntryForm& fields = loaded().form.fields;
+    if (field == Control::txFile)
+        m_state.fileName = fields.text(Control::txFile);
+    m_entry.check(field, fields, sink);
+}
+
+std::bitset<BlockDisk::BLOCKS> IndexedScreen::heldBlocks() const
+{
+    std::bitset<BlockDisk::BLOCKS> held;
+    for (const FileRecord& file : files()) {
+        for (const HeldBlock& b : file.blocks)
+            held.set(static_cast<std::size_t>(b.block));
+    }
+    return held;
 }
 
 void IndexedScreen::addFile(MessageSink& sink)
 {
-    if (!isEnabled(Control::cmAdd) || !drawColourAndCheckFields(sink))
+    if (!isLoaded() || mode() == Mode::Placing)
         return;
-    const std::int32_t length = readNumber(form().fields.text(Control::txLenght)).value_or(0);
+    Loaded& l = loaded();
+    Form& f = l.form;
+    const bool passed = m_entry.openAdd(m_share, f.fields, sink);
+    // The file-name check keeps the name, whatever the checks found.
+    m_state.fileName = f.fields.text(Control::txFile);
+    if (!passed)
+        return;
+    const std::int32_t length = readNumber(f.fields.text(Control::txLenght)).value_or(0);
     if (m_state.fileCount >= MAX_FILE_COUNT) {
-        sink.show(FILE_NUMBERS_USED_UP);
+        sink.show(messages::fileNumbersUsedUp());
         return;
     }
     // From here on a refused file keeps its number, so that no later file gets it.
     ++m_state.fileCount;
     const Reservation file = fitsInt16(length) ? m_scheme->add(length) : Reservation{};
     if (!fitsInt16(length) || !fitsInt16(file.totalBlocks)) {
-        sink.show(messages::LENGHT_OVERLOADED);
+        sink.show(messages::lenghtOverloaded());
         return;
     }
     m_state.fileLength = length;
     m_state.totalBlocks = file.totalBlocks;
     m_state.blocksToGo = file.totalBlocks;
-    if (form().disk.usedCount() + file.blocksNeeded > BlockDisk::BLOCKS) {
-        sink.show(messages::LENGHT_OVERLOADED);
+    if (f.disk.usedCount() + file.blocksNeeded > BlockDisk::BLOCKS) {
+        sink.show(messages::lenghtOverloaded());
         return;
     }
+    FileRecord& added = l.files.emplace_back();
+    added.name = m_state.fileName;
+    added.colour = m_entry.currentColour.packed();
+    added.number = m_state.fileCount - 1;
+    added.typedLength = length;
+    added.countedLength = std::max(length, 0);
+    added.complete = false;
     if (file.firstBlock && !place(*file.firstBlock)) {
-        sink.show(messages::LENGHT_OVERLOADED);
+        l.files.pop_back();
+        sink.show(messages::lenghtOverloaded());
         return;
     }
     setPlacing(true);
@@ -96,17 +106,19 @@ void IndexedScreen::addFile(MessageSink& sink)
 
 void IndexedScreen::nextBlock(MessageSink& sink)
 {
-    if (!isPlacing())
+    if (mode() != Mode::Placing)
         return;
     const auto at = m_scheme->nextBlock(m_state);
     if (!at) {
+        loaded().files.back().complete = true;
         setPlacing(false);
         return;
     }
     if (!place(*at)) {
         // The space check of Add rules this out; should it ever fail, the file ends where it stands.
+        loaded().files.back().complete = true;
         setPlacing(false);
-        sink.show(messages::LENGHT_OVERLOADED);
+        sink.show(messages::lenghtOverloaded());
         return;
     }
     refreshUsage();
@@ -115,69 +127,100 @@ void IndexedScreen::nextBlock(MessageSink& sink)
 
 bool IndexedScreen::place(const Placement& at)
 {
-    const auto block = m_scheme->drawFreeBlock(m_share);
+    const auto held = heldBlocks();
+    const auto block = m_share.drawBlockWhere([&held](int b) { return !held.test(static_cast<std::size_t>(b)); });
     if (!block)
         return false;
-    Form& f = form();
+    Loaded& l = loaded();
+    Form& f = l.form;
+    FileRecord& file = l.files.back();
     m_state.currentBlock = *block;
-    const std::int32_t file = m_state.fileCount - 1;
+    const std::int32_t number = m_state.fileCount - 1;
     if (at.newColour)
-        m_currentColour = m_share.drawFileColour();
+        m_entry.currentColour = m_share.drawFileColour();
+    const ColourValue colour = m_entry.currentColour.packed();
     if (at.row) {
-        f.lvDirectory.appendRow({{std::to_string(file), at.row->index, m_state.fileName + at.row->fileSuffix,
-                                     std::to_string(*block), at.row->blocks},
-            m_currentColour.packed()});
+        f.list(Control::lvDirectory)
+            .appendRow({{std::to_string(number), at.row->index, m_state.fileName + at.row->fileSuffix,
+                           std::to_string(*block), at.row->blocks},
+                colour});
     }
-    m_scheme->record(file, at, *block);
-    f.Label4.caption += withNumber("(", file) + withNumber(",", at.tracedOrdinal) + withNumber(",", at.slot)
-        + withNumber(") = ", *block);
+    if (file.blocks.empty())
+        file.colour = colour;
+    file.blocks.push_back({*block, at.role});
+    f.captions[Control::Label4] += withNumber("(", number) + withNumber(",", at.tracedOrdinal)
+        + withNumber(",", at.slot) + withNumber(") = ", *block);
     if (m_scheme->complementaryText())
-        f.disk.setTextColour(*block, complementOf(m_currentColour));
+        f.disk.setTextColour(*block, complementOf(m_entry.currentColour));
     f.disk.setText(*block, at.text);
-    f.disk.paint(*block, m_currentColour.packed());
+    f.disk.paint(*block, colour);
     return true;
 }
 
 void IndexedScreen::clear()
 {
-    if (!isEnabled(Control::cmClear))
+    if (!isLoaded() || mode() == Mode::Placing)
         return;
-    Form& f = form();
-    m_scheme->resetIndexTable();
+    Loaded& l = loaded();
+    Form& f = l.form;
+    l.files.clear();
     f.disk.reset();
     f.disk.clearTexts();
-    f.lvDirectory.clearRows();
-    f.lvIndex.removeColumn(0);
-    addIndexColumn();
-    f.lvIndex.clearRows();
+    f.list(Control::lvDirectory).clearRows();
+    resetIndexList();
     m_state.fileCount = 0;
-    clearFields();
+    f.fields.clearFields();
     // Otherwise the label would go on showing the count from before.
     refreshUsage();
 }
 
-void IndexedScreen::showIndex(std::size_t row)
+void IndexedScreen::resetIndexList()
 {
-    if (!isLoaded() || row >= form().lvDirectory.rowCount())
-        return;
-    Form& f = form();
-    const auto& cells = f.lvDirectory.rows()[row].cells;
-    const IndexView view = m_scheme->indexView(readCell(cells, 0), readCell(cells, 1));
-    f.lvIndex.setReportView();
-    f.lvIndex.removeColumn(0);
-    f.lvIndex.addColumn(view.header, f.lvIndex.percentOfWidth(95));
-    f.lvIndex.clearRows();
-    for (const std::string& entry : view.entries)
-        f.lvIndex.appendRow({{entry}, std::nullopt});
+    ReportList& index = loaded().form.list(Control::lvIndex);
+    index.removeColumn(0);
+    index.addColumn("Index", index.percentOfWidth(97));
+    index.clearRows();
 }
 
-void IndexedScreen::refreshUsage() { form().lbUsage = withNumber("Current Usage Blocks =", form().disk.usedCount()); }
+void IndexedScreen::clickRow(std::size_t row)
+{
+    if (!isLoaded())
+        return;
+    // Rows are listed in the order their index blocks were placed, file after file.
+    for (const FileRecord& file : files()) {
+        int ordinal = 0;
+        for (const HeldBlock& b : file.blocks) {
+            if (!isIndexBlock(b))
+                continue;
+            if (row-- == 0) {
+                const IndexView view = m_scheme->indexView(file, ordinal);
+                ReportList& index = loaded().form.list(Control::lvIndex);
+                index.setReportView();
+                index.removeColumn(0);
+                index.addColumn(view.header, index.percentOfWidth(95));
+                index.clearRows();
+                for (const std::string& entry : view.entries)
+                    index.appendRow({{entry}, std::nullopt});
+                return;
+            }
+            ++ordinal;
+        }
+    }
+}
+
+void IndexedScreen::refreshUsage()
+{
+    Form& f = loaded().form;
+    f.captions[Control::lbUsage] = withNumber("Current Usage Blocks =", f.disk.usedCount());
+}
 
 void IndexedScreen::setPlacing(bool placing)
 {
-    EntryForm& fields = form().fields;
+    Loaded& l = loaded();
+    l.mode = placing ? Mode::Placing : Mode::Idle;
+    EntryForm& fields = l.form.fields;
     if (placing)
-        clearFields();
+        fields.clearFields();
     fields.setEnabled(Control::cmNext, placing);
     fields.setVisible(Control::cmNext, placing);
     for (const Control c : {Control::cmAdd, Control::cmClear, Control::txLenght, Control::txFile})

@@ -1,9 +1,11 @@
 #include "indexed/indexed_window.h"
 
-#include "core/backdrop_widget.h"
-#include "core/disk_grid_widget.h"
-#include "core/entry_frame_widget.h"
-#include "core/report_list_widget.h"
+#include "indexed/indexed_screen.h"
+#include "widgets/backdrop_widget.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/entry_frame_widget.h"
+#include "widgets/form_geometry.h"
+#include "widgets/report_list_widget.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,40 +14,29 @@
 
 namespace {
 
-constexpr int CLIENT_WIDTH = 10830;
-constexpr int CLIENT_HEIGHT = 8460;
-
-Screen otherScheme(Screen screen) { return screen == Screen::IndexedL ? Screen::IndexedM : Screen::IndexedL; }
-
-QString caption(Screen scheme)
-{
-    return scheme == Screen::IndexedL ? QStringLiteral("Linked Scheme") : QStringLiteral("Multilevel Index");
-}
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
-IndexedWindow::IndexedWindow(IndexedScreen& screen)
-    : MethodScreenWindow(screen, QStringLiteral("Indexed Allocation :: Quorvel"), CLIENT_WIDTH, CLIENT_HEIGHT)
+IndexedWindow::IndexedWindow(Screen& screen) : MethodWindow(screen)
 {
-    const Screen scheme = screen.scheme().screen();
-    setObjectName(QString::fromLatin1(formName(scheme)));
+    const ScreenFacts& facts = factsOf(screen.id());
+    const ScreenId other = facts.otherScheme.value();
 
     // The scheme's name, and the button to the other one.
     auto* Frame2 = new WhiteFrame(client());
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setAccessibleName(caption(scheme));
+    Frame2->setAccessibleName(text(facts.schemeName));
     place(Frame2, 120, 1200, 5895, 975);
-    auto* cmdChg = new QPushButton(caption(otherScheme(scheme)), Frame2);
+    auto* cmdChg = new QPushButton(text(factsOf(other).schemeName), Frame2);
     cmdChg->setObjectName(QStringLiteral("cmdChg"));
     cmdChg->setAccessibleName(cmdChg->text());
     cmdChg->setAutoDefault(true);  // Enter presses it, as Space does
     place(cmdChg, 120, 240, 1335, 615);
     registerControl(Control::cmdChg, cmdChg);
-    connect(cmdChg, &QPushButton::clicked, this, &IndexedWindow::onChangeClicked);
-    auto* lbType = new QLabel(caption(scheme), Frame2);
+    connect(cmdChg, &QPushButton::clicked, this, [this, other] { emit switchRequested(other); });
+    auto* lbType = new QLabel(text(facts.schemeName), Frame2);
     lbType->setObjectName(QStringLiteral("lbType"));
     lbType->setAccessibleName(lbType->text());
     lbType->setAlignment(Qt::AlignCenter);
@@ -57,51 +48,17 @@ IndexedWindow::IndexedWindow(IndexedScreen& screen)
     lbType->setPalette(typeColours);
     place(lbType, 1560, 240, 4215, 615);
 
-    addEntryAndDirectory(EntryFrameWidget::withoutStart(client()), 6840, 1215, 6240, IndexedForm::DIRECTORY_WIDTH);
+    auto* Frame1 = EntryFrameWidget::withoutStart(client());
+    addEntryFrame(Frame1, 6840, 120, 3495, 1215);
+    ReportListWidget* lvDirectory = addDirectory(6240, IndexedScreen::DIRECTORY_WIDTH);
     QPushButton* cmNext = addNextButton(3000, 2520);
-    connect(lvDirectory, &ReportListWidget::rowClicked, this, &IndexedWindow::onRowClicked);
+    // Read by its text, which carries the count.
+    addLabel(Control::lbUsage, 6360, 4320, 3495, 255);
+    ReportListWidget* lvIndex
+        = addList(Control::lvIndex, QStringLiteral("Index"), 7440, 4920, IndexedScreen::INDEX_WIDTH, 2055);
+    addLabel(Control::Label4, 0, 8040, 9855, 495)->setAccessibleName(QStringLiteral("Trace"));
 
-    lbUsage = new QLabel(client());
-    lbUsage->setObjectName(QStringLiteral("lbUsage"));  // read by its text, which carries the count
-    place(lbUsage, 6360, 4320, 3495, 255);
-
-    lvIndex = new ReportListWidget(client());
-    lvIndex->setObjectName(QStringLiteral("lvIndex"));
-    lvIndex->setAccessibleName(QStringLiteral("Index"));
-    lvIndex->setFont(msSansSerif(8.25, true));
-    place(lvIndex, 7440, 4920, IndexedForm::INDEX_WIDTH, 2055);
-    registerControl(Control::lvIndex, lvIndex);
-
-    Label4 = new QLabel(client());
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setAccessibleName(QStringLiteral("Trace"));
-    place(Label4, 0, 8040, 9855, 495);
-
-    buildMenus({Screen::Contiguous, Screen::Linked});
-
-    chainTabOrder({lvDirectory, lvIndex, grid()->Block(0)});
+    chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txLenght), Frame1->cmAdd(), lvDirectory,
+        lvIndex, grid()->Block(0)});
     chainTabOrder({grid()->Block(BlockDisk::BLOCKS - 1), cmNext, Frame1->cmClear(), cmdChg});
-    load();
-}
-
-void IndexedWindow::onRowClicked(int row)
-{
-    if (row >= 0)
-        m_screen.showIndex(static_cast<std::size_t>(row));
-    render();
-}
-
-void IndexedWindow::onChangeClicked() { emit switchRequested(otherScheme(m_screen.scheme().screen())); }
-
-void IndexedWindow::render()
-{
-    renderScreen([this](const IndexedForm& form) {
-        lvDirectory->render(form.lvDirectory);
-        lvIndex->render(form.lvIndex);
-        if (lbUsage->text() != text(form.lbUsage))
-            lbUsage->setText(text(form.lbUsage));
-        if (Label4->text() != text(form.Label4.caption))
-            Label4->setText(text(form.Label4.caption));
-        Label4->setVisible(form.Label4.visible);
-    });
 }

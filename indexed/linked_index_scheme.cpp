@@ -1,3 +1,5 @@
+#include "core/block_disk.h"
+#include "core/messages.h"
 #include "indexed/index_scheme.h"
 
 #include <algorithm>
@@ -5,6 +7,7 @@
 namespace {
 
 constexpr int DATA_SLOTS = 7;
+constexpr int SLOTS = DATA_SLOTS + 1;
 
 }  // namespace
 
@@ -26,21 +29,30 @@ std::optional<Placement> LinkedIndexScheme::nextBlock(const IndexedState& state)
     if (toGo <= 0)
         return std::nullopt;
     const std::int32_t n = state.totalBlocks - toGo;
-    Placement at{n / 8, n % 8, n / 8, std::to_string(n % 8), std::nullopt, false};
+    Placement at{n / SLOTS, n % SLOTS, n / SLOTS, std::to_string(n % SLOTS), std::nullopt, false, BlockRole::Data};
     if (at.slot == 0) {
         at.newColour = true;
+        at.role = BlockRole::Index;
         at.row = GroupRow{std::to_string(at.ordinal), withNumber(".", (state.fileLength - toGo) / DATA_SLOTS + 1),
             toGo > DATA_SLOTS ? std::to_string(DATA_SLOTS) : std::to_string(toGo - 1)};
     }
     return at;
 }
 
-IndexView LinkedIndexScheme::indexView(std::int32_t file, int ordinal) const
+std::int16_t LinkedIndexScheme::entry(const FileRecord& file, int ordinal, int slot) const
 {
-    IndexView view{withNumber("BLock Index  ", m_table.at(file, ordinal, 0)), {}};
+    // A file never has more index blocks than the disk has blocks.
+    if (ordinal < 0 || ordinal >= BlockDisk::BLOCKS || slot < 0 || slot >= SLOTS)
+        return NO_BLOCK;
+    return heldAt(file, ordinal * SLOTS + slot);
+}
+
+IndexView LinkedIndexScheme::indexView(const FileRecord& file, int ordinal) const
+{
+    IndexView view{withNumber("BLock Index  ", entry(file, ordinal, 0)), {}};
     for (int slot = 1; slot <= DATA_SLOTS; ++slot)
-        view.entries.push_back(std::to_string(m_table.at(file, ordinal, slot)));
-    const int next = ordinal >= 0 && ordinal < LinkedIndexTable::ORDINALS ? ordinal + 1 : -1;
-    view.entries.push_back(std::to_string(m_table.at(file, next, 0)) + " is the Next Index ");
+        view.entries.push_back(std::to_string(entry(file, ordinal, slot)));
+    const int next = ordinal >= 0 && ordinal < BlockDisk::BLOCKS ? ordinal + 1 : -1;
+    view.entries.push_back(std::to_string(entry(file, next, 0)) + " is the Next Index ");
     return view;
 }

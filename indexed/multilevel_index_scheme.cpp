@@ -1,3 +1,4 @@
+#include "core/messages.h"
 #include "indexed/index_scheme.h"
 
 namespace {
@@ -21,7 +22,8 @@ std::int32_t MultilevelIndexScheme::blocksNeeded(std::int32_t length)
 
 Reservation MultilevelIndexScheme::add(std::int32_t length) const
 {
-    Placement first{0, 0, 0, "1st", GroupRow{"0", ".Firs Level", std::to_string(secondLevelCount(length))}, false};
+    Placement first{0, 0, 0, "1st", GroupRow{"0", ".Firs Level", std::to_string(secondLevelCount(length))}, false,
+        BlockRole::FirstLevelIndex};
     return {stepCount(length), blocksNeeded(length), first};
 }
 
@@ -33,22 +35,32 @@ std::optional<Placement> MultilevelIndexScheme::nextBlock(const IndexedState& st
         return std::nullopt;
     const std::int32_t n = total - toGo;
     const int group = n / GROUP + 1;
-    Placement at{group, n % GROUP, n / GROUP, std::to_string(n % GROUP), std::nullopt, false};
+    Placement at{group, n % GROUP, n / GROUP, std::to_string(n % GROUP), std::nullopt, false, BlockRole::Data};
     if (at.slot == 0) {
         at.newColour = true;
+        at.role = BlockRole::Index;
         at.row = GroupRow{std::to_string(group), withNumber(".", (state.fileLength - toGo) / NAMED + 1),
             toGo > NAMED ? std::to_string(NAMED) : std::to_string(toGo)};
     }
     return at;
 }
 
-IndexView MultilevelIndexScheme::indexView(std::int32_t file, int ordinal) const
+std::int16_t MultilevelIndexScheme::entry(const FileRecord& file, int ordinal, int slot) const
 {
-    IndexView view{withNumber("BLock Index  ", m_table.at(file, ordinal, 0)), {}};
+    // The first-level block comes first, then each second-level group of nine.
+    if (ordinal == 0)
+        return slot == 0 ? heldAt(file, 0) : NO_BLOCK;
+    if (ordinal < 0 || ordinal > NAMED || slot < 0 || slot >= GROUP)
+        return NO_BLOCK;
+    return heldAt(file, 1 + (ordinal - 1) * GROUP + slot);
+}
+
+IndexView MultilevelIndexScheme::indexView(const FileRecord& file, int ordinal) const
+{
+    IndexView view{withNumber("BLock Index  ", entry(file, ordinal, 0)), {}};
     for (int k = 1; k <= NAMED; ++k) {
         // A first-level row names the second-level blocks; a second-level row its data blocks.
-        const std::int16_t entry = ordinal == 0 ? m_table.at(file, k, 0) : m_table.at(file, ordinal, k);
-        view.entries.push_back(std::to_string(entry));
+        view.entries.push_back(std::to_string(ordinal == 0 ? entry(file, k, 0) : entry(file, ordinal, k)));
     }
     return view;
 }

@@ -1,49 +1,25 @@
 #include "linked/linked_window.h"
 
+#include "linked/linked_screen.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/entry_frame_widget.h"
+#include "widgets/report_list_widget.h"
+
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-constexpr int CLIENT_WIDTH = 10020;
-constexpr int CLIENT_HEIGHT = 8460;
-
-QLabel* label(const char* name, const char* text, QWidget* parent)
+LinkedWindow::LinkedWindow(Screen& screen) : MethodWindow(screen)
 {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-}  // namespace
-
-LinkedWindow::LinkedWindow(LinkedAllocator& screen)
-    : MethodScreenWindow(screen, QStringLiteral("Linked Allocation :: Quorvel"), CLIENT_WIDTH, CLIENT_HEIGHT)
-{
-    setObjectName(QStringLiteral("Linked"));
-    addStartEntryAndDirectory();
-
+    auto* Frame1 = EntryFrameWidget::withStart(client());
+    addEntryFrame(Frame1, 6360, 120, 3495, 1335);
+    ReportListWidget* lvDirectory = addDirectory(6360, LinkedScreen::DIRECTORY_WIDTH);
     // Its text carries the count, so a screen reader reads the label itself.
-    lbCurTotal = label("lbCurTotal", LinkedForm::USAGE_CAPTION, client());
-    place(lbCurTotal, 6360, 4320, 2295, 255);
+    addLabel(Control::lbCurTotal, 6360, 4320, 2295, 255);
+    QPushButton* cmNext = addNextButton(3120, 2280);
+    addLabel(Control::lbToGo, 2640, 2760, 2055, 255)->setAlignment(Qt::AlignCenter);
 
-    cmNext = addNextButton(3120, 2280);
-
-    lbToGo = label("lbToGo", "Blocks to Go", client());
-    lbToGo->setAlignment(Qt::AlignCenter);
-    place(lbToGo, 2640, 2760, 2055, 255);
-    registerControl(Control::lbToGo, lbToGo);
-
+    chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txStart), Frame1->field(Control::txLenght),
+        Frame1->cmAdd(), lvDirectory, grid()->Block(0)});
     chainTabOrder({grid()->Block(BlockDisk::BLOCKS - 1), cmNext, Frame1->cmClear()});
-    buildMenus({Screen::Contiguous, Screen::IndexedL});
-    load();
-}
-
-void LinkedWindow::render()
-{
-    renderScreen([this](const LinkedAllocator::Form& form) {
-        lvDirectory->render(form.directory.list());
-        lbCurTotal->setText(QString::fromStdString(form.lbCurTotal));
-        lbToGo->setText(QString::fromStdString(form.lbToGo));
-    });
 }

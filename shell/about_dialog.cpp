@@ -1,26 +1,17 @@
 #include "shell/about_dialog.h"
 
-#include "core/backdrop_widget.h"
-#include "core/method_window.h"
-#include "core/twips.h"
 #include "core/version.h"
 #include "shell/system_info.h"
+#include "widgets/backdrop_widget.h"
+#include "widgets/form_geometry.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 
 #include <array>
 #include <functional>
 #include <utility>
-
-#ifdef Q_OS_WIN
-#include "shell/windows_registry.h"
-#else
-#include "shell/installed_program_registry.h"
-#endif
 
 namespace {
 
@@ -104,25 +95,11 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MethodWindow::place(l, left, top, width, height);
+    place(l, left, top, width, height);
     if (sizedToText)
         l->resize(l->sizeHint());
     return l;
 }
-
-class QtProgramStarter final : public ProgramStarter {
-public:
-    bool isOrdinaryFile(const std::string& path) override
-    {
-        const QFileInfo file(QString::fromLocal8Bit(path.c_str()));
-        return file.isFile() && !file.isHidden();
-    }
-
-    bool start(const std::string& path) override
-    {
-        return QProcess::startDetached(QString::fromLocal8Bit(path.c_str()), {});
-    }
-};
 
 }  // namespace
 
@@ -134,7 +111,7 @@ AboutDialog::AboutDialog(Registry& registry, ProgramStarter& starter, QWidget* p
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     useApplicationIcon();
     setFixedSize(twipsToPixels(CLIENT_WIDTH), twipsToPixels(CLIENT_HEIGHT));
-    setFont(MethodWindow::msSansSerif(8.25));
+    setFont(msSansSerif(8.25));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::WindowText, Qt::black);
@@ -147,13 +124,13 @@ AboutDialog::AboutDialog(Registry& registry, ProgramStarter& starter, QWidget* p
 
     auto* picture1 = new DrawnPicture(this, drawChain);
     picture1->setObjectName(QStringLiteral("Picture1"));
-    MethodWindow::place(picture1, 240, 2640, 1695, 1455);
+    place(picture1, 240, 2640, 1695, 1455);
     auto* picture2 = new DrawnPicture(this, drawIndex);
     picture2->setObjectName(QStringLiteral("Picture2"));
-    MethodWindow::place(picture2, 6000, 3480, 855, 615);
+    place(picture2, 6000, 3480, 855, 615);
 
     lblTitle = label(this, "lblTitle", QString(), 3480, 240, 3885, 480);
-    lblTitle->setFont(MethodWindow::msSansSerif(12, true));
+    lblTitle->setFont(msSansSerif(12, true));
     lblVersion = label(this, "lblVersion", QString(), 3480, 480, 3885, 225);
     label(this, "lblDescription", QStringLiteral("To Simulate 3 of allocation Method"), 3960, 840, 2805, 330);
     label(this, "Label1", QStringLiteral("For courses on operating systems"), 3960, 1080, 3165, 330);
@@ -167,13 +144,13 @@ AboutDialog::AboutDialog(Registry& registry, ProgramStarter& starter, QWidget* p
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    MethodWindow::place(cmdOK, 5760, 2625, 1260, 345);
+    place(cmdOK, 5760, 2625, 1260, 345);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setAccessibleName(QStringLiteral("System Info"));
-    MethodWindow::place(cmdSysInfo, 5760, 3075, 1245, 345);
+    place(cmdSysInfo, 5760, 3075, 1245, 345);
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::onSysInfoClicked);
     setTabOrder(cmdOK, cmdSysInfo);
 
@@ -207,14 +184,3 @@ void AboutDialog::paintEvent(QPaintEvent* event)
     p.setPen(QPen(QColor(128, 128, 128), 1));
     p.drawLine(twipsPoint(600, 2445), twipsPoint(7080, 2445));
 }
-
-std::unique_ptr<Registry> makeSystemRegistry()
-{
-#ifdef Q_OS_WIN
-    return std::make_unique<WindowsRegistry>();
-#else
-    return std::make_unique<InstalledProgramRegistry>(qEnvironmentVariable("PATH").toStdString());
-#endif
-}
-
-std::unique_ptr<ProgramStarter> makeProgramStarter() { return std::make_unique<QtProgramStarter>(); }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/message_box_dialog.h"
+#include "widgets/message_box_dialog.h"
 
 #include <QDialog>
 
-#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -39,9 +38,3 @@ private:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;
 };
-
-// Looks up the system information program where this system keeps it: the registry on Windows,
-// the installed programs elsewhere.
-std::unique_ptr<Registry> makeSystemRegistry();
-// Starts programs detached from Pellucor, through Qt.
-std::unique_ptr<ProgramStarter> makeProgramStarter();

@@ -1,12 +1,12 @@
 #include "shell/navigator.h"
 
-void Navigator::createIfNeeded(Screen screen)
+void Navigator::createIfNeeded(ScreenId screen)
 {
     if (m_created.insert(screen).second)
         m_host.createScreen(screen);
 }
 
-void Navigator::start(Screen first)
+void Navigator::start(ScreenId first)
 {
     if (m_ended || m_loaded)
         return;
@@ -16,7 +16,7 @@ void Navigator::start(Screen first)
     m_host.showScreen(first);
 }
 
-void Navigator::switchTo(Screen target)
+void Navigator::switchTo(ScreenId target)
 {
     if (m_ended || m_loaded == target)
         return;
@@ -44,7 +44,7 @@ void Navigator::screenClosed()
 {
     if (m_ended || !m_loaded)
         return;
-    const Screen current = *m_loaded;
+    const ScreenId current = *m_loaded;
     m_loaded.reset();
     m_host.unloadScreen(current);
     endIfNoWindowIsLeft();
@@ -70,17 +70,4 @@ void Navigator::endIfNoWindowIsLeft()
 {
     if (!m_loaded && !m_aboutLoaded)
         exit();
-}
-
-std::optional<Screen> screenFromOption(std::string_view name)
-{
-    if (name == "contiguous")
-        return Screen::Contiguous;
-    if (name == "linked")
-        return Screen::Linked;
-    if (name == "indexed")
-        return Screen::IndexedL;
-    if (name == "multilevel")
-        return Screen::IndexedM;
-    return std::nullopt;
 }

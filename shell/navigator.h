@@ -1,23 +1,22 @@
 #pragma once
 
-#include "core/screen.h"
+#include "core/screen_table.h"
 
 #include <optional>
 #include <set>
-#include <string_view>
 
 // What the navigation needs done to windows. The program does it with Qt; tests record it.
 class ScreenHost {
 public:
     virtual ~ScreenHost() = default;
     // The screen object, which then lives for the rest of the run.
-    virtual void createScreen(Screen screen) = 0;
+    virtual void createScreen(ScreenId screen) = 0;
     // Builds the screen's window and runs its load steps.
-    virtual void loadScreen(Screen screen) = 0;
+    virtual void loadScreen(ScreenId screen) = 0;
     // Shows the window, not modal and without an owner; it becomes the active window.
-    virtual void showScreen(Screen screen) = 0;
+    virtual void showScreen(ScreenId screen) = 0;
     // Destroys the window and everything held in its controls; the screen object stays.
-    virtual void unloadScreen(Screen screen) = 0;
+    virtual void unloadScreen(ScreenId screen) = 0;
     // Builds the About dialog and runs its load steps.
     virtual void loadAbout() = 0;
     // Shows the About dialog beside the screen, or brings it to the front when it is open already.
@@ -33,10 +32,10 @@ public:
     explicit Navigator(ScreenHost& host) : m_host(host) {}
 
     // Creates, loads and shows the first screen.
-    void start(Screen first);
+    void start(ScreenId first);
     // Loads and shows the target before it unloads the current screen. Switching to the screen that
     // is loaded already does nothing.
-    void switchTo(Screen target);
+    void switchTo(ScreenId target);
     void showAbout();
     // The method screen's close box: unloads it without opening another.
     void screenClosed();
@@ -45,22 +44,18 @@ public:
     // Ends the program at once, whatever is open.
     void exit();
 
-    std::optional<Screen> loaded() const { return m_loaded; }
-    bool exists(Screen screen) const { return m_created.contains(screen); }
+    std::optional<ScreenId> loaded() const { return m_loaded; }
+    bool exists(ScreenId screen) const { return m_created.contains(screen); }
     bool isAboutLoaded() const { return m_aboutLoaded; }
     bool hasEnded() const { return m_ended; }
 
 private:
-    void createIfNeeded(Screen screen);
+    void createIfNeeded(ScreenId screen);
     void endIfNoWindowIsLeft();
 
     ScreenHost& m_host;
-    std::set<Screen> m_created;
-    std::optional<Screen> m_loaded;
+    std::set<ScreenId> m_created;
+    std::optional<ScreenId> m_loaded;
     bool m_aboutLoaded = false;
     bool m_ended = false;
 };
-
-// The screen named by a start option: "contiguous", "linked", "indexed" (the linked index scheme)
-// or "multilevel".
-std::optional<Screen> screenFromOption(std::string_view name);

@@ -1,17 +1,32 @@
 #include "shell/qt_screen_host.h"
 
 #include "contiguous/contiguous_window.h"
-#include "indexed/index_scheme.h"
+#include "core/screen.h"
 #include "indexed/indexed_window.h"
 #include "linked/linked_window.h"
 #include "shell/about_dialog.h"
-#include "shell/system_info.h"
+#include "shell/platform_services.h"
+#include "shell/screens.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
+
+namespace {
+
+MethodWindow* makeWindow(Screen& screen)
+{
+    switch (screen.id()) {
+    case ScreenId::Contiguous: return new ContiguousWindow(screen);
+    case ScreenId::Linked: return new LinkedWindow(screen);
+    case ScreenId::IndexedL:
+    case ScreenId::IndexedM: return new IndexedWindow(screen);
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 QtScreenHost::QtScreenHost(Share& share) : QtScreenHost(share, makeSystemRegistry(), makeProgramStarter()) {}
 
@@ -28,53 +43,34 @@ QtScreenHost::~QtScreenHost()
     delete m_about.data();
 }
 
-MethodWindow* QtScreenHost::window(Screen screen) const
+MethodWindow* QtScreenHost::window(ScreenId screen) const
 {
     const auto it = m_windows.find(screen);
     return it == m_windows.end() || it->second.isNull() || !it->second->isVisible() ? nullptr : it->second.data();
 }
 
-void QtScreenHost::createScreen(Screen screen)
+Screen* QtScreenHost::screen(ScreenId screen) const
 {
-    switch (screen) {
-    case Screen::Contiguous: m_contiguous = std::make_unique<ContiguousAllocator>(m_share); break;
-    case Screen::Linked: m_linked = std::make_unique<LinkedAllocator>(m_share); break;
-    case Screen::IndexedL:
-        m_indexedL = std::make_unique<IndexedScreen>(m_share, std::make_unique<LinkedIndexScheme>());
-        break;
-    case Screen::IndexedM:
-        m_indexedM = std::make_unique<IndexedScreen>(m_share, std::make_unique<MultilevelIndexScheme>());
-        break;
-    }
+    const auto it = m_screens.find(screen);
+    return it == m_screens.end() ? nullptr : it->second.get();
 }
 
-MethodWindow* QtScreenHost::buildWindow(Screen screen)
-{
-    switch (screen) {
-    case Screen::Contiguous: return new ContiguousWindow(*m_contiguous);
-    case Screen::Linked: return new LinkedWindow(*m_linked);
-    case Screen::IndexedL: return new IndexedWindow(*m_indexedL);
-    case Screen::IndexedM: return new IndexedWindow(*m_indexedM);
-    }
-    return nullptr;
-}
+void QtScreenHost::createScreen(ScreenId screen) { m_screens[screen] = makeScreen(screen, m_share); }
 
-void QtScreenHost::loadScreen(Screen screen)
+void QtScreenHost::loadScreen(ScreenId id)
 {
-    // A window of this screen still waiting for deletion goes first, so that it unloads the screen
-    // before the new window loads it.
-    delete m_windows[screen].data();
-    MethodWindow* window = buildWindow(screen);
-    m_windows[screen] = window;
-    if (window == nullptr)
-        return;
+    Screen& screen = *m_screens.at(id);
+    screen.load();
+    MethodWindow* window = makeWindow(screen);
+    m_windows[id] = window;
     connect(window, &MethodWindow::exitRequested, this, [this] { m_navigator.exit(); });
-    connect(window, &MethodWindow::switchRequested, this, [this](Screen target) { m_navigator.switchTo(target); });
+    connect(window, &MethodWindow::switchRequested, this, [this](ScreenId target) { m_navigator.switchTo(target); });
     connect(window, &MethodWindow::aboutRequested, this, [this] { m_navigator.showAbout(); });
     connect(window, &MethodWindow::closed, this, [this] { m_navigator.screenClosed(); });
+    window->render();
 }
 
-void QtScreenHost::showScreen(Screen screen)
+void QtScreenHost::showScreen(ScreenId screen)
 {
     if (MethodWindow* w = m_windows[screen].data()) {
         w->showCentred();
@@ -83,8 +79,9 @@ void QtScreenHost::showScreen(Screen screen)
     }
 }
 
-void QtScreenHost::unloadScreen(Screen screen)
+void QtScreenHost::unloadScreen(ScreenId screen)
 {
+    m_screens.at(screen)->unload();
     if (MethodWindow* w = m_windows[screen].data()) {
         w->hide();
         w->deleteLater();

@@ -93,5 +93,5 @@ void startSysInfo(Registry& registry, ProgramStarter& starter, MessageSink& sink
             return;
     } catch (...) {  // any failure on the way ends in the message
     }
-    sink.show(messages::SYSINFO_UNAVAILABLE);
+    sink.show(messages::sysInfoUnavailable());
 }

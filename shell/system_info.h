@@ -49,12 +49,9 @@ inline const std::string PROGRAM_FILE = "\\MSINFO32.EXE";
 
 }  // namespace registry
 
-namespace messages {
-
-inline const Message SYSINFO_UNAVAILABLE{
-    "System Information Is Unavailable At This Time", "Pellucor", MessageIcon::None};
-
-}  // namespace messages
+// Whether an ordinary file lies at the path: not a folder, not hidden, and on Windows not a system
+// file either.
+bool isOrdinaryFile(const std::string& path);
 
 // Reads one registry value as text into valueText. True when the value was read; a value of a type
 // other than text or number counts as read and leaves valueText as it was. Throws

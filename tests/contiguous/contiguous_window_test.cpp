@@ -1,7 +1,8 @@
+#include "contiguous/contiguous_screen.h"
 #include "contiguous/contiguous_window.h"
-#include "core/disk_grid_widget.h"
-#include "core/report_list_widget.h"
-#include "core/twips.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/report_list_widget.h"
+#include "widgets/form_geometry.h"
 
 #include "support/scripted_stream.h"
 #include "support/window_testing.h"
@@ -26,8 +27,8 @@ class ContiguousWindowTest : public QObject {
 
     std::unique_ptr<ScriptedStream> m_stream;
     std::unique_ptr<Share> m_share;
-    std::unique_ptr<ContiguousAllocator> m_screen;
-    std::unique_ptr<ContiguousWindow> m_window;
+    std::unique_ptr<ContiguousScreen> m_screen;
+    ShellWindow<ContiguousWindow> m_window;
 
     template <typename T> T* control(const char* name) const
     {
@@ -46,7 +47,7 @@ class ContiguousWindowTest : public QObject {
 
     void openWindow()
     {
-        m_window = std::make_unique<ContiguousWindow>(*m_screen);
+        m_window = openByTheShell<ContiguousWindow>(*m_screen);
         QVERIFY(showActive(m_window.get()));
     }
 
@@ -71,7 +72,7 @@ private slots:
                 values.push_back(v);
         m_stream = std::make_unique<ScriptedStream>(values);
         m_share = std::make_unique<Share>(*m_stream);
-        m_screen = std::make_unique<ContiguousAllocator>(*m_share);
+        m_screen = std::make_unique<ContiguousScreen>(*m_share);
         openWindow();
     }
 
@@ -143,7 +144,7 @@ private slots:
         control<QAction>("mnIndexed")->trigger();
         QCOMPARE(exitSpy.size(), 1);
         QCOMPARE(methodSpy.size(), 1);
-        QCOMPARE(methodSpy.at(0).at(0).value<Screen>(), Screen::IndexedL);
+        QCOMPARE(methodSpy.at(0).at(0).value<ScreenId>(), ScreenId::IndexedL);
     }
 
     void loadShowsAnEmptyDiskAndDirectory()

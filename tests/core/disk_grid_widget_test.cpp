@@ -1,5 +1,5 @@
-#include "core/disk_grid_widget.h"
-#include "core/twips.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/form_geometry.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -55,14 +55,14 @@ TEST(EntryForm, EachCheckShowsItsOwnMessageClearsTheFlagAndMovesOn)
         std::optional<Message> failure;
     };
     const Case cases[] = {
-        {Control::txFile, "", messages::FILENAME_MISSING},
+        {Control::txFile, "", messages::filenameMissing()},
         {Control::txFile, " ", std::nullopt},  // blanks make a name
         {Control::txFile, "a.txt", std::nullopt},
-        {Control::txStart, "", messages::START_NOT_NUMERIC},
-        {Control::txStart, "12abc", messages::START_NOT_NUMERIC},
+        {Control::txStart, "", messages::startNotNumeric()},
+        {Control::txStart, "12abc", messages::startNotNumeric()},
         {Control::txStart, "99999", std::nullopt},  // range is not the check's business
         {Control::txStart, " -4 ", std::nullopt},
-        {Control::txLenght, "1 2", messages::LENGHT_NOT_NUMERIC},
+        {Control::txLenght, "1 2", messages::lenghtNotNumeric()},
         {Control::txLenght, "1e1", std::nullopt},
     };
     for (const Case& c : cases) {
@@ -100,7 +100,7 @@ TEST(EntryForm, TheFocusFollowsTheFieldsOfTheForm)
     EXPECT_EQ(sink.shown.size(), 1U);
 
     form.checkField(Control::txLenght, entryCheck, sink);
-    EXPECT_EQ(sink.shown, (std::vector<Message>{messages::FILENAME_MISSING, messages::LENGHT_NOT_NUMERIC}));
+    EXPECT_EQ(sink.shown, (std::vector<Message>{messages::filenameMissing(), messages::lenghtNotNumeric()}));
     EXPECT_FALSE(entryCheck);
     EXPECT_EQ(form.takeFocusRequest(), Control::cmAdd);
 }
@@ -108,9 +108,9 @@ TEST(EntryForm, TheFocusFollowsTheFieldsOfTheForm)
 TEST(EntryForm, MessagesAreTheProgramsOwnTexts)
 {
     EXPECT_EQ(
-        messages::FILENAME_MISSING, (Message{"Please state the filename ", "Filename", MessageIcon::Information}));
-    EXPECT_EQ(messages::START_NOT_NUMERIC,
+        messages::filenameMissing(), (Message{"Please state the filename ", "Filename", MessageIcon::Information}));
+    EXPECT_EQ(messages::startNotNumeric(),
         (Message{"Start value must be Numeric", "Wrong Start Value", MessageIcon::Critical}));
-    EXPECT_EQ(messages::LENGHT_NOT_NUMERIC,
+    EXPECT_EQ(messages::lenghtNotNumeric(),
         (Message{"Lenght value must be Numeric", "Wrong Lenght Value", MessageIcon::Critical}));
 }

@@ -1,4 +1,4 @@
-#include "core/backdrop_widget.h"
+#include "widgets/backdrop_widget.h"
 
 #include <QApplication>
 #include <QDir>

@@ -50,3 +50,16 @@ TEST(ReportList, ACellIsRewrittenInPlaceAndOnlyWhereItExists)
     ASSERT_EQ(list.rowCount(), 1U);
     EXPECT_EQ(list.rows()[0].cells, (std::vector<std::string>{"a", "1", "7"}));
 }
+
+TEST(ReportList, ColumnsFromSpecsTakeTheirShareOfTheWidthInReportView)
+{
+    ReportList list(3495);
+    list.addColumns({{"File", 30}, {"Start", 21}, {"Lenght", 25}, {"End", 21}});
+    ASSERT_EQ(list.columns().size(), 4U);
+    EXPECT_TRUE(list.isReportView());
+    EXPECT_EQ(list.columns()[3].caption, "End");
+    EXPECT_EQ(list.columns()[0].width, 1048.5F);
+    EXPECT_EQ(list.columns()[2].width, 873.75F);
+    list.setColumnPercent(3, 13);
+    EXPECT_EQ(list.columns()[3].width, 454.35F);
+}

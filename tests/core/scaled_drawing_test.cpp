@@ -1,7 +1,7 @@
-#include "core/backdrop_widget.h"
-#include "core/disk_grid_widget.h"
+#include "widgets/backdrop_widget.h"
+#include "widgets/disk_grid_widget.h"
 
-#include "core/message_box_dialog.h"
+#include "widgets/message_box_dialog.h"
 
 #include <QApplication>
 #include <QLabel>

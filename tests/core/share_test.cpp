@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <optional>
+#include <vector>
 #include <limits>
 
 TEST(Share, DrawsTakeTheFloorOfTheScaledValue)
@@ -43,6 +46,30 @@ TEST(Share, StreamValuesOutsideTheUnitIntervalStillGiveValidDraws)
     EXPECT_EQ(share.randomColourComponent(), 0);
     EXPECT_EQ(share.randomBlock(), 0);
     EXPECT_EQ(share.randomBlock(), 63);
+}
+
+TEST(Share, TheGuardedDrawTakesTheFirstBlockThatPassesAndNeverSearchesInVain)
+{
+    const auto block = [](int b) { return (b + 0.5) / 64.0; };
+    struct Case {
+        std::vector<double> script;
+        std::function<bool(int)> accepts;
+        std::optional<std::int16_t> drawn;
+        std::size_t draws;
+    };
+    const std::vector<Case> cases{
+        {{block(5)}, [](int) { return true; }, 5, 1},
+        // A miss costs one draw, as many as it takes.
+        {{block(3), block(3), block(9), block(7)}, [](int b) { return b > 5; }, 9, 3},
+        {{block(0)}, [](int) { return false; }, std::nullopt, 0},
+        {{block(63)}, [](int b) { return b == 63; }, 63, 1},
+    };
+    for (const Case& c : cases) {
+        ScriptedStream stream(c.script);
+        Share share(stream);
+        EXPECT_EQ(share.drawBlockWhere(c.accepts), c.drawn);
+        EXPECT_EQ(stream.drawn(), c.draws);
+    }
 }
 
 TEST(ProgramRandomStream, StartsFromTheSameStateInEveryRun)

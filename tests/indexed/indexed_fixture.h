@@ -57,8 +57,8 @@ public:
 
     std::vector<Message> add(const std::string& name, const std::string& length)
     {
-        screen->form().fields.setText(Control::txFile, name);
-        screen->form().fields.setText(Control::txLenght, length);
+        screen->type(Control::txFile, name);
+        screen->type(Control::txLenght, length);
         RecordingSink sink;
         screen->addFile(sink);
         return sink.shown;
@@ -73,7 +73,7 @@ public:
     int finish()
     {
         int presses = 0;
-        while (screen->isPlacing() && presses < 1000) {
+        while (screen->mode() == Mode::Placing && presses < 1000) {
             press();
             ++presses;
         }
@@ -86,17 +86,17 @@ public:
         return shown;
     }
 
-    const IndexedForm& form() const { return screen->form(); }
+    const Form& form() const { return screen->form(); }
     const BlockDisk& disk() const { return screen->form().disk; }
-    const std::vector<ReportList::Row>& rows() const { return screen->form().lvDirectory.rows(); }
+    const std::vector<ReportList::Row>& rows() const { return screen->form().list(Control::lvDirectory).rows(); }
     std::vector<std::string> indexEntries() const
     {
         std::vector<std::string> entries;
-        for (const auto& row : form().lvIndex.rows())
+        for (const auto& row : form().list(Control::lvIndex).rows())
             entries.push_back(row.cells.at(0));
         return entries;
     }
-    const std::string& indexHeader() const { return form().lvIndex.columns().at(0).caption; }
+    const std::string& indexHeader() const { return form().list(Control::lvIndex).columns().at(0).caption; }
 
     // Each directory row as "I", what follows the file name, and "Blocks".
     std::vector<std::vector<std::string>> rowShapes(const std::string& name) const
@@ -116,25 +116,21 @@ public:
             EXPECT_EQ(row.colour, disk().colourOf(std::stoi(row.cells.at(3)))) << row.cells.at(3);
     }
 
-    // Every entry of the table names a painted block, and no block is named twice.
+    // Every block a file holds is painted, and no block is held twice.
     void expectConsistent() const
     {
         std::map<int, int> holders;
-        for (const auto& [file, ordinals] : scheme->table().files()) {
-            for (const auto& level : ordinals) {
-                for (const std::int16_t block : level) {
-                    if (block != -1)
-                        ++holders[block];
-                }
-            }
+        for (const FileRecord& file : screen->files()) {
+            for (const HeldBlock& b : file.blocks)
+                ++holders[b.block];
         }
         for (const auto& [block, count] : holders) {
             EXPECT_EQ(count, 1) << "block " << block;
             EXPECT_FALSE(disk().isFree(block)) << "block " << block;
         }
         EXPECT_EQ(static_cast<int>(holders.size()), disk().usedCount());
-        if (form().lbUsage != "Current Usage Block =")
-            EXPECT_EQ(form().lbUsage, "Current Usage Blocks =" + std::to_string(disk().usedCount()));
+        if (form().caption(Control::lbUsage) != "Current Usage Block =")
+            EXPECT_EQ(form().caption(Control::lbUsage), "Current Usage Blocks =" + std::to_string(disk().usedCount()));
         else
             EXPECT_EQ(disk().usedCount(), 0);
     }

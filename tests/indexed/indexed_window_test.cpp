@@ -1,9 +1,12 @@
-#include "core/disk_grid_widget.h"
+#include "widgets/disk_grid_widget.h"
 #include "core/random_stream.h"
-#include "core/report_list_widget.h"
-#include "core/twips.h"
+#include "widgets/report_list_widget.h"
+#include "widgets/form_geometry.h"
+#include "indexed/indexed_screen.h"
 #include "indexed/indexed_window.h"
 #include "shell/qt_screen_host.h"
+
+#include "support/window_testing.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,11 +24,6 @@
 
 namespace {
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
 // A control by its name on the form; a missing one ends the run.
 template <typename T> T* byName(const QWidget* window, const char* name)
 {
@@ -34,9 +32,9 @@ template <typename T> T* byName(const QWidget* window, const char* name)
     qFatal("%s has no control %s", qPrintable(window->objectName()), name);
 }
 
-std::unique_ptr<IndexScheme> schemeOf(Screen screen)
+std::unique_ptr<IndexScheme> schemeOf(ScreenId screen)
 {
-    if (screen == Screen::IndexedL)
+    if (screen == ScreenId::IndexedL)
         return std::make_unique<LinkedIndexScheme>();
     return std::make_unique<MultilevelIndexScheme>();
 }
@@ -49,7 +47,7 @@ class IndexedWindowTest : public QObject {
     ProgramRandomStream m_stream;
     Share m_share{m_stream};
     std::unique_ptr<IndexedScreen> m_screen;
-    std::unique_ptr<IndexedWindow> m_window;
+    ShellWindow<IndexedWindow> m_window;
 
     // The open window's controls by their names on the form, by kind.
     QLineEdit* field(const char* name) const { return byName<QLineEdit>(m_window.get(), name); }
@@ -58,11 +56,11 @@ class IndexedWindowTest : public QObject {
     ReportListWidget* list(const char* name) const { return byName<ReportListWidget>(m_window.get(), name); }
     QRect onClient(const QWidget* w) const { return {w->mapTo(m_window->client(), QPoint(0, 0)), w->size()}; }
 
-    void open(Screen scheme)
+    void open(ScreenId scheme)
     {
         m_window.reset();
         m_screen = std::make_unique<IndexedScreen>(m_share, schemeOf(scheme));
-        m_window = std::make_unique<IndexedWindow>(*m_screen);
+        m_window = openByTheShell<IndexedWindow>(*m_screen);
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -92,9 +90,9 @@ class IndexedWindowTest : public QObject {
 
     static void bothSchemes()
     {
-        QTest::addColumn<Screen>("scheme");
-        QTest::newRow("Indexed_L") << Screen::IndexedL;
-        QTest::newRow("Indexed_M") << Screen::IndexedM;
+        QTest::addColumn<ScreenId>("scheme");
+        QTest::newRow("Indexed_L") << ScreenId::IndexedL;
+        QTest::newRow("Indexed_M") << ScreenId::IndexedM;
     }
 
 private slots:
@@ -107,9 +105,9 @@ private slots:
     void eachWindowNamesItsSchemeAndSwitchesToTheOther_data() { bothSchemes(); }
     void eachWindowNamesItsSchemeAndSwitchesToTheOther()
     {
-        QFETCH(Screen, scheme);
+        QFETCH(ScreenId, scheme);
         open(scheme);
-        const bool linked = scheme == Screen::IndexedL;
+        const bool linked = scheme == ScreenId::IndexedL;
         QCOMPARE(m_window->objectName(), linked ? QStringLiteral("Indexed_L") : QStringLiteral("Indexed_M"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Indexed Allocation :: Quorvel"));
         QCOMPARE(
@@ -126,12 +124,12 @@ private slots:
         QSignalSpy spy(m_window.get(), &MethodWindow::switchRequested);
         QTest::mouseClick(button("cmdChg"), Qt::LeftButton);
         QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(0).value<Screen>(), linked ? Screen::IndexedM : Screen::IndexedL);
+        QCOMPARE(spy.at(0).at(0).value<ScreenId>(), linked ? ScreenId::IndexedM : ScreenId::IndexedL);
     }
 
     void sizeBorderAndLayout()
     {
-        open(Screen::IndexedM);
+        open(ScreenId::IndexedM);
         QCOMPARE(m_window->client()->size(), QSize(twipsToPixels(10830), twipsToPixels(8460)));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!(m_window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -183,7 +181,7 @@ private slots:
 
     void menusCarryTheirAccessKeys()
     {
-        open(Screen::IndexedL);
+        open(ScreenId::IndexedL);
         const auto bar = m_window->menuBar()->actions();
         QCOMPARE(bar.size(), 3);
         QCOMPARE(bar[0]->text(), QStringLiteral("&Menu"));
@@ -197,13 +195,13 @@ private slots:
         byName<QAction>(m_window.get(), "mnContiguous")->trigger();
         byName<QAction>(m_window.get(), "mnLinked")->trigger();
         QCOMPARE(spy.size(), 2);
-        QCOMPARE(spy.at(0).at(0).value<Screen>(), Screen::Contiguous);
-        QCOMPARE(spy.at(1).at(0).value<Screen>(), Screen::Linked);
+        QCOMPARE(spy.at(0).at(0).value<ScreenId>(), ScreenId::Contiguous);
+        QCOMPARE(spy.at(1).at(0).value<ScreenId>(), ScreenId::Linked);
     }
 
     void tabOrderRunsFromTheFieldsThroughTheListsAndCells()
     {
-        open(Screen::IndexedL);
+        open(ScreenId::IndexedL);
         QCOMPARE(QApplication::focusWidget(), field("txFile"));
         QList<QWidget*> expected{
             field("txFile"), field("txLenght"), button("cmAdd"), list("lvDirectory"), list("lvIndex")};
@@ -218,7 +216,7 @@ private slots:
 
     void columnsAreExactlyAsWideAsComputed()
     {
-        open(Screen::IndexedL);
+        open(ScreenId::IndexedL);
         const QStringList captions{"F", "I", "File", "Block Index", "Blocks"};
         const QList<int> widths{21, 21, 104, 89, 56};
         QCOMPARE(list("lvDirectory")->columnCount(), 5);
@@ -234,7 +232,7 @@ private slots:
     void placementModeFromTheKeyboard_data() { bothSchemes(); }
     void placementModeFromTheKeyboard()
     {
-        QFETCH(Screen, scheme);
+        QFETCH(ScreenId, scheme);
         open(scheme);
         addFromTheKeyboard(QStringLiteral("notes"), QStringLiteral("1"));
         QVERIFY(button("cmNext")->isVisible());
@@ -255,7 +253,7 @@ private slots:
             QVERIFY(w->isEnabled());
 
         const BlockDisk& disk = m_screen->form().disk;
-        const int used = scheme == Screen::IndexedL ? 2 : 3;
+        const int used = scheme == ScreenId::IndexedL ? 2 : 3;
         QCOMPARE(disk.usedCount(), used);
         QCOMPARE(label("lbUsage")->text(), QStringLiteral("Current Usage Blocks =%1").arg(used));
         QCOMPARE(
@@ -267,14 +265,14 @@ private slots:
             QCOMPARE(cell->text(), QString::fromStdString(c.text));
             QCOMPARE(cell->palette().color(QPalette::Base), toQColor(c.colour));
             QCOMPARE(cell->palette().color(QPalette::Text), c.textColour ? toQColor(*c.textColour) : plain);
-            if (scheme == Screen::IndexedM && !disk.isFree(b)) {
+            if (scheme == ScreenId::IndexedM && !disk.isFree(b)) {
                 const QColor bg = toQColor(c.colour);
                 QCOMPARE(
                     cell->palette().color(QPalette::Text), QColor(255 - bg.red(), 255 - bg.green(), 255 - bg.blue()));
             }
         }
-        QCOMPARE(list("lvDirectory")->topLevelItemCount(), scheme == Screen::IndexedL ? 1 : 2);
-        QCOMPARE(list("lvDirectory")->rowTexts(0).at(2), scheme == Screen::IndexedL ? "notes.1" : "notes.Firs Level");
+        QCOMPARE(list("lvDirectory")->topLevelItemCount(), scheme == ScreenId::IndexedL ? 1 : 2);
+        QCOMPARE(list("lvDirectory")->rowTexts(0).at(2), scheme == ScreenId::IndexedL ? "notes.1" : "notes.Firs Level");
         QCOMPARE(list("lvDirectory")->topLevelItem(0)->foreground(0).color(),
             m_window->grid()->Block(list("lvDirectory")->rowTexts(0).at(3).toInt())->palette().color(QPalette::Base));
     }
@@ -282,7 +280,7 @@ private slots:
     void aRowClickShowsItsIndexUntilClear_data() { bothSchemes(); }
     void aRowClickShowsItsIndexUntilClear()
     {
-        QFETCH(Screen, scheme);
+        QFETCH(ScreenId, scheme);
         open(scheme);
         addFromTheKeyboard(QStringLiteral("f"), QStringLiteral("9"));
         pressNextUntilDone();
@@ -310,14 +308,14 @@ private slots:
     void theKeyboardPicksRowsAndPressesTheSchemeButton_data() { bothSchemes(); }
     void theKeyboardPicksRowsAndPressesTheSchemeButton()
     {
-        QFETCH(Screen, scheme);
+        QFETCH(ScreenId, scheme);
         open(scheme);
         addFromTheKeyboard(QStringLiteral("f"), QStringLiteral("20"));
         pressNextUntilDone();
         ReportListWidget* directory = list("lvDirectory");
         const auto shown = [this] { return list("lvIndex")->headerItem()->text(0); };
         const auto indexOf = [directory](int row) { return "BLock Index  " + directory->rowTexts(row).at(3); };
-        QCOMPARE(directory->topLevelItemCount(), scheme == Screen::IndexedL ? 3 : 4);
+        QCOMPARE(directory->topLevelItemCount(), scheme == ScreenId::IndexedL ? 3 : 4);
 
         // Tab reaches the directory with its first row current but not chosen; Space chooses it.
         for (int i = 0; i < 3; ++i)
@@ -366,7 +364,7 @@ private slots:
 
     void aFileTooLongIsRefusedWithABox()
     {
-        open(Screen::IndexedL);
+        open(ScreenId::IndexedL);
         QString seen;
         QTimer::singleShot(0, this, [&seen] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -384,8 +382,8 @@ private slots:
     void theProgramSwitchesBetweenTheSchemesAndKeepsTheirNumbers()
     {
         QtScreenHost host(m_share);
-        host.navigator().start(Screen::IndexedL);
-        MethodWindow* linked = host.window(Screen::IndexedL);
+        host.navigator().start(ScreenId::IndexedL);
+        MethodWindow* linked = host.window(ScreenId::IndexedL);
         QVERIFY(linked != nullptr);
         const auto add = [](MethodWindow* w, const char* length) {
             w->findChild<QLineEdit*>(QStringLiteral("txFile"))->setText(QStringLiteral("f"));
@@ -397,14 +395,14 @@ private slots:
 
         linked->findChild<QPushButton*>(QStringLiteral("cmdChg"))->click();  // in the middle of a placement
         QApplication::processEvents();
-        MethodWindow* multilevel = host.window(Screen::IndexedM);
+        MethodWindow* multilevel = host.window(ScreenId::IndexedM);
         QVERIFY(multilevel != nullptr);
-        QVERIFY(host.window(Screen::IndexedL) == nullptr);
+        QVERIFY(host.window(ScreenId::IndexedL) == nullptr);
         QCOMPARE(multilevel->findChild<QLabel*>(QStringLiteral("lbType"))->text(), QStringLiteral("Multilevel Index"));
 
         multilevel->findChild<QPushButton*>(QStringLiteral("cmdChg"))->click();
         QApplication::processEvents();
-        linked = host.window(Screen::IndexedL);
+        linked = host.window(ScreenId::IndexedL);
         QVERIFY(linked != nullptr);
         QVERIFY(!linked->findChild<QPushButton*>(QStringLiteral("cmNext"))->isVisible());
         QCOMPARE(linked->grid()->Block(0)->palette().color(QPalette::Base), QColor(Qt::white));

@@ -66,14 +66,14 @@ TEST(LinkedIndexScheme, ScriptedFileOfEight)
     for (int p = 0; p < 5; ++p)
         t.press();
 
-    t.screen->showIndex(0);
+    t.screen->clickRow(0);
     EXPECT_EQ(t.indexHeader(), "BLock Index  10");
     EXPECT_EQ(t.indexEntries(),
         (std::vector<std::string>{"11", "12", "13", "14", "-1", "-1", "-1", "-1 is the Next Index "}));
 
     EXPECT_EQ(t.finish(), 6);
     EXPECT_EQ(stream.drawn(), draws.values.size());
-    EXPECT_EQ(t.form().Label4.caption,
+    EXPECT_EQ(t.form().caption(Control::Label4),
         "Label4(0,0,0) = 10(0,0,1) = 11(0,0,2) = 12(0,0,3) = 13(0,0,4) = 14(0,0,5) = 15(0,0,6) = 16(0,0,7) = "
         "17(0,1,0) = 30(0,1,1) = 31");
     ASSERT_EQ(t.rows().size(), 2U);
@@ -86,9 +86,9 @@ TEST(LinkedIndexScheme, ScriptedFileOfEight)
     EXPECT_EQ(t.disk().colourOf(31), packColour(7, 8, 9));
     EXPECT_EQ(t.disk().cell(31).text, "1");
 
-    t.screen->showIndex(0);
+    t.screen->clickRow(0);
     EXPECT_EQ(t.indexEntries().back(), "30 is the Next Index ");
-    t.screen->showIndex(1);
+    t.screen->clickRow(1);
     EXPECT_EQ(t.indexHeader(), "BLock Index  30");
     EXPECT_EQ(t.indexEntries(),
         (std::vector<std::string>{"31", "-1", "-1", "-1", "-1", "-1", "-1", "-1 is the Next Index "}));
@@ -97,8 +97,8 @@ TEST(LinkedIndexScheme, ScriptedFileOfEight)
 TEST(LinkedIndexScheme, SpaceCheckAtItsEdge)
 {
     Spread t;
-    EXPECT_EQ(t.add("big", "57"), std::vector<Message>{messages::LENGHT_OVERLOADED});
-    EXPECT_FALSE(t.screen->isPlacing());
+    EXPECT_EQ(t.add("big", "57"), std::vector<Message>{messages::lenghtOverloaded()});
+    EXPECT_FALSE(t.screen->mode() == Mode::Placing);
     EXPECT_EQ(t.form().fields.text(Control::txLenght), "57");
     EXPECT_TRUE(t.place("all", "56").empty());
     EXPECT_EQ(t.disk().usedCount(), 64);
@@ -106,7 +106,7 @@ TEST(LinkedIndexScheme, SpaceCheckAtItsEdge)
 
     t.screen->clear();
     ASSERT_TRUE(t.place("seven", "7").empty());
-    EXPECT_EQ(t.add("over", "50"), std::vector<Message>{messages::LENGHT_OVERLOADED});  // 8 + 58 blocks
+    EXPECT_EQ(t.add("over", "50"), std::vector<Message>{messages::lenghtOverloaded()});  // 8 + 58 blocks
     EXPECT_TRUE(t.place("rest", "49").empty());                                         // 8 + 56
     EXPECT_EQ(t.disk().usedCount(), 64);
     t.expectConsistent();
@@ -119,11 +119,11 @@ TEST(LinkedIndexScheme, NegativeLengthsDrawNoBlockAndEndAtOnce)
         Fixture t(stream);
         ASSERT_TRUE(t.add("neg", length).empty()) << length;
         t.press();
-        EXPECT_FALSE(t.screen->isPlacing()) << length;
+        EXPECT_FALSE(t.screen->mode() == Mode::Placing) << length;
         EXPECT_EQ(stream.drawn(), 3U);
         EXPECT_EQ(t.disk().usedCount(), 0);
         EXPECT_TRUE(t.rows().empty());
-        EXPECT_EQ(t.form().lbUsage, "Current Usage Blocks =0");
+        EXPECT_EQ(t.form().caption(Control::lbUsage), "Current Usage Blocks =0");
     }
 }
 
@@ -131,9 +131,11 @@ TEST(LinkedIndexScheme, AViewNeverReadsBeyondTheTable)
 {
     Spread t;
     ASSERT_TRUE(t.place("x", "7").empty());
-    for (const auto& [file, ordinal] :
-        std::vector<std::pair<int, int>>{{-1, 0}, {5, 0}, {0, -1}, {0, 8}, {0, 9}, {0, 2147483647}, {2147483647, 0}}) {
-        const IndexView view = t.scheme->indexView(file, ordinal);
+    const FileRecord& placed = t.screen->files().front();
+    const FileRecord none;  // a file that holds no block
+    for (const auto& [file, ordinal] : std::vector<std::pair<const FileRecord*, int>>{{&none, 0}, {&none, 1},
+             {&placed, -1}, {&placed, 8}, {&placed, 9}, {&placed, 2147483647}, {&placed, -2147483647 - 1}}) {
+        const IndexView view = t.scheme->indexView(*file, ordinal);
         EXPECT_EQ(view.header, "BLock Index  -1");
         EXPECT_EQ(view.entries,
             (std::vector<std::string>{"-1", "-1", "-1", "-1", "-1", "-1", "-1", "-1 is the Next Index "}));

@@ -67,17 +67,17 @@ TEST(MultilevelIndexScheme, ScriptedFileOfOne)
     ASSERT_TRUE(t.add("one", "1").empty());
     EXPECT_EQ(t.rows()[0].cells, (std::vector<std::string>{"0", "0", "one.Firs Level", "5", "1"}));
     EXPECT_EQ(t.rows()[0].colour, packColour(10, 20, 30));
-    EXPECT_EQ(t.form().lbUsage, "Current Usage Blocks =1");
+    EXPECT_EQ(t.form().caption(Control::lbUsage), "Current Usage Blocks =1");
     EXPECT_EQ(t.disk().cell(5).textColour, packColour(245, 235, 225));
 
     t.press();
-    t.screen->showIndex(1);
+    t.screen->clickRow(1);
     EXPECT_EQ(t.indexHeader(), "BLock Index  6");
     EXPECT_EQ(t.indexEntries(), std::vector<std::string>(8, "-1"));  // mid-placement: not yet placed
     t.press();
-    EXPECT_TRUE(t.screen->isPlacing());
+    EXPECT_TRUE(t.screen->mode() == Mode::Placing);
     t.press();
-    EXPECT_FALSE(t.screen->isPlacing());
+    EXPECT_FALSE(t.screen->mode() == Mode::Placing);
     EXPECT_EQ(stream.drawn(), draws.values.size());
 
     EXPECT_EQ(t.rows()[1].cells, (std::vector<std::string>{"0", "1", "one.1", "6", "1"}));
@@ -86,12 +86,12 @@ TEST(MultilevelIndexScheme, ScriptedFileOfOne)
     EXPECT_EQ(t.disk().cell(7).text, "1");
     EXPECT_EQ(t.disk().colourOf(7), packColour(200, 100, 0));
     EXPECT_EQ(t.disk().cell(7).textColour, packColour(55, 155, 255));
-    EXPECT_EQ(t.form().Label4.caption, "Label4(0,0,0) = 5(0,0,0) = 6(0,0,1) = 7");
+    EXPECT_EQ(t.form().caption(Control::Label4), "Label4(0,0,0) = 5(0,0,0) = 6(0,0,1) = 7");
 
-    t.screen->showIndex(0);
+    t.screen->clickRow(0);
     EXPECT_EQ(t.indexHeader(), "BLock Index  5");
     EXPECT_EQ(t.indexEntries(), (std::vector<std::string>{"6", "-1", "-1", "-1", "-1", "-1", "-1", "-1"}));
-    t.screen->showIndex(1);
+    t.screen->clickRow(1);
     EXPECT_EQ(t.indexEntries(), (std::vector<std::string>{"7", "-1", "-1", "-1", "-1", "-1", "-1", "-1"}));
 }
 
@@ -99,17 +99,17 @@ TEST(MultilevelIndexScheme, ViewsOfALengthOfTwenty)
 {
     Spread t;
     ASSERT_TRUE(t.place("twenty", "20").empty());
-    const auto& table = t.scheme->table();
-    t.screen->showIndex(0);
+    const FileRecord& file = t.screen->files().front();
+    t.screen->clickRow(0);
     EXPECT_EQ(t.indexHeader(), "BLock Index  " + t.rows()[0].cells[3]);
     EXPECT_EQ(t.indexEntries(),
         (std::vector<std::string>{
             t.rows()[1].cells[3], t.rows()[2].cells[3], t.rows()[3].cells[3], "-1", "-1", "-1", "-1", "-1"}));
-    t.screen->showIndex(3);
+    t.screen->clickRow(3);
     EXPECT_EQ(t.indexHeader(), "BLock Index  " + t.rows()[3].cells[3]);
     std::vector<std::string> expected;
     for (int k = 1; k <= 4; ++k) {
-        const std::int16_t block = table.at(0, 3, k);
+        const std::int16_t block = t.scheme->entry(file, 3, k);
         EXPECT_EQ(t.disk().cell(block).text, std::to_string(k));
         expected.push_back(std::to_string(block));
     }
@@ -120,7 +120,7 @@ TEST(MultilevelIndexScheme, ViewsOfALengthOfTwenty)
 TEST(MultilevelIndexScheme, SpaceCheckAtItsEdge)
 {
     Spread t;
-    EXPECT_EQ(t.add("big", "57"), std::vector<Message>{messages::LENGHT_OVERLOADED});  // 66 blocks
+    EXPECT_EQ(t.add("big", "57"), std::vector<Message>{messages::lenghtOverloaded()});  // 66 blocks
     EXPECT_TRUE(t.rows().empty());
     EXPECT_TRUE(t.place("all", "56").empty());
     EXPECT_EQ(t.disk().usedCount(), 64);
@@ -129,7 +129,7 @@ TEST(MultilevelIndexScheme, SpaceCheckAtItsEdge)
     ASSERT_TRUE(t.place("seven", "7").empty());  // 9 blocks
     ASSERT_TRUE(t.place("zero", "0").empty());   // 1
     ASSERT_EQ(t.disk().usedCount(), 10);
-    EXPECT_EQ(t.add("over", "48"), std::vector<Message>{messages::LENGHT_OVERLOADED});  // 55 blocks
+    EXPECT_EQ(t.add("over", "48"), std::vector<Message>{messages::lenghtOverloaded()});  // 55 blocks
     EXPECT_EQ(t.rows().size(), 3U);
     EXPECT_TRUE(t.place("fits", "47").empty());  // 54
     EXPECT_EQ(t.disk().usedCount(), 64);

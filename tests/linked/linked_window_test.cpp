@@ -1,8 +1,10 @@
+#include "linked/linked_screen.h"
+#include "linked/linked_screen.h"
 #include "linked/linked_window.h"
 
-#include "core/disk_grid_widget.h"
-#include "core/report_list_widget.h"
-#include "core/twips.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/report_list_widget.h"
+#include "widgets/form_geometry.h"
 #include "shell/qt_screen_host.h"
 
 #include "support/scripted_stream.h"
@@ -48,13 +50,13 @@ class LinkedWindowTest : public QObject {
         explicit Run(std::vector<double> values) : stream(std::move(values)) {}
         ScriptedStream stream;
         Share share{stream};
-        LinkedAllocator screen{share};
-        std::unique_ptr<LinkedWindow> window;
+        LinkedScreen screen{share};
+        ShellWindow<LinkedWindow> window;
     };
     std::unique_ptr<Run> m_run;
 
     LinkedWindow* window() const { return m_run->window.get(); }
-    LinkedAllocator& screen() const { return m_run->screen; }
+    LinkedScreen& screen() const { return m_run->screen; }
 
     template <typename T = QWidget> T* find(const char* name) const
     {
@@ -79,7 +81,7 @@ class LinkedWindowTest : public QObject {
     }
     void reopen()
     {
-        m_run->window = std::make_unique<LinkedWindow>(m_run->screen);
+        m_run->window = openByTheShell<LinkedWindow>(m_run->screen);
         QVERIFY(showActive(window()));
     }
 
@@ -183,8 +185,8 @@ private slots:
         find<QAction>("exit")->trigger();
         find<QAction>("mnAbout")->trigger();
         QCOMPARE(switches.size(), 2);
-        QCOMPARE(switches.at(0).at(0).value<Screen>(), Screen::Contiguous);
-        QCOMPARE(switches.at(1).at(0).value<Screen>(), Screen::IndexedL);
+        QCOMPARE(switches.at(0).at(0).value<ScreenId>(), ScreenId::Contiguous);
+        QCOMPARE(switches.at(1).at(0).value<ScreenId>(), ScreenId::IndexedL);
         QCOMPARE(exits.size(), 1);
         QCOMPARE(abouts.size(), 1);
     }
@@ -365,14 +367,14 @@ private slots:
             case 1: QTest::mouseClick(button("cmClear"), Qt::LeftButton); break;
             default: QTest::mouseClick(button("cmNext"), Qt::LeftButton); break;
             }
-            const bool walking = screen().isWalking();
+            const bool walking = screen().mode() == Mode::Walking;
             QCOMPARE(button("cmNext")->isVisible(), walking);
             QCOMPARE(button("cmAdd")->isEnabled(), !walking);
             if (!walking)
                 QCOMPARE(screen().form().disk.usedCount(), screen().usedTotal());
             for (int b = 0; b < BlockDisk::BLOCKS; ++b)
                 QCOMPARE(colourOf(b), toQColor(screen().form().disk.colourOf(b)));
-            QCOMPARE(directory()->topLevelItemCount(), static_cast<int>(screen().form().directory.rowCount()));
+            QCOMPARE(directory()->topLevelItemCount(), static_cast<int>(screen().form().list(Control::lvDirectory).rowCount()));
         }
     }
 
@@ -380,12 +382,12 @@ private slots:
     {
         m_run->window.reset();
         QtScreenHost host(m_run->share);
-        host.navigator().start(Screen::Contiguous);
-        host.window(Screen::Contiguous)->findChild<QAction*>(QStringLiteral("mnLinked"))->trigger();
+        host.navigator().start(ScreenId::Contiguous);
+        host.window(ScreenId::Contiguous)->findChild<QAction*>(QStringLiteral("mnLinked"))->trigger();
         QApplication::processEvents();
-        auto* linked = qobject_cast<LinkedWindow*>(host.window(Screen::Linked));
+        auto* linked = qobject_cast<LinkedWindow*>(host.window(ScreenId::Linked));
         QVERIFY(linked != nullptr);
-        QVERIFY(host.window(Screen::Contiguous) == nullptr);
+        QVERIFY(host.window(ScreenId::Contiguous) == nullptr);
 
         linked->findChild<QLineEdit*>(QStringLiteral("txFile"))->setText(QStringLiteral("a"));
         linked->findChild<QLineEdit*>(QStringLiteral("txStart"))->setText(QStringLiteral("1"));
@@ -395,9 +397,9 @@ private slots:
 
         linked->findChild<QAction*>(QStringLiteral("mnContiguous"))->trigger();
         QApplication::processEvents();
-        host.window(Screen::Contiguous)->findChild<QAction*>(QStringLiteral("mnLinked"))->trigger();
+        host.window(ScreenId::Contiguous)->findChild<QAction*>(QStringLiteral("mnLinked"))->trigger();
         QApplication::processEvents();
-        linked = qobject_cast<LinkedWindow*>(host.window(Screen::Linked));
+        linked = qobject_cast<LinkedWindow*>(host.window(ScreenId::Linked));
         QVERIFY(linked != nullptr);
         QVERIFY(linked->findChild<QPushButton*>(QStringLiteral("cmAdd"))->isEnabled());
         QVERIFY(!linked->findChild<QPushButton*>(QStringLiteral("cmNext"))->isVisible());

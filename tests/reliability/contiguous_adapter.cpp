@@ -3,20 +3,10 @@
 #include "reliability/invariants.h"
 #include "reliability/model_observation.h"
 
-Observed observeScreen(const ContiguousAllocator& screen)
+Observed observeScreen(const ContiguousScreen& screen)
 {
-    Observed o;
-    o.loaded = screen.isLoaded();
-    o.variables["currentColour"] = describeFileColour(screen.currentColour());
-    if (!o.loaded)
-        return o;
-    const ContiguousForm& form = screen.form();
-    o.disk = observeDisk(form.disk);
-    o.lists[Control::lvDirectory] = observeList(form.directory.list());
-    observeForm(form.fields,
-        {Control::txFile, Control::txStart, Control::txLenght, Control::cmAdd, Control::cmClear, Control::lvDirectory},
-        o);
-    return o;
+    return observeLoadedScreen(screen,
+        {Control::txFile, Control::txStart, Control::txLenght, Control::cmAdd, Control::cmClear, Control::lvDirectory});
 }
 
 const Vocabulary& contiguousVocabulary()
@@ -27,37 +17,32 @@ const Vocabulary& contiguousVocabulary()
     return vocabulary;
 }
 
-std::vector<std::string> screenInvariants(const ContiguousAllocator& screen)
+std::vector<std::string> screenInvariants(const ContiguousScreen& screen)
 {
     std::vector<std::string> breaches;
-    const ContiguousForm& form = screen.form();
-    const ReportList& list = form.directory.list();
+    const Form& form = screen.form();
+    const ReportList& list = form.list(Control::lvDirectory);
     if (list.columns().size() != 3)
         breaches.push_back("the directory has " + std::to_string(list.columns().size()) + " columns");
-    std::vector<FileExtent> files;
-    for (std::size_t i = 0; i < list.rows().size(); ++i) {
-        const ReportList::Row& row = list.rows()[i];
-        const auto where = [i] { return "directory row " + std::to_string(i); };
-        if (row.cells.size() != 3 || !row.colour) {
-            breaches.push_back(
-                where() + " has " + std::to_string(row.cells.size()) + " cells" + (row.colour ? "" : " and no colour"));
-            continue;
-        }
-        const auto start = plainNumber(row.cells[1]);
-        const auto length = plainNumber(row.cells[2]);
-        if (!start || !length) {
-            breaches.push_back(
-                where() + " shows \"" + row.cells[1] + "\", \"" + row.cells[2] + "\", not plain numbers");
-            continue;
-        }
-        if (*start < 0 || *start > 63 || *start + *length - 1 > 63 || *length < -32768)
-            breaches.push_back(where() + " runs from " + row.cells[1] + " for " + row.cells[2] + ", off the disk");
-        FileExtent file{row.cells[0], *row.colour, {}};
-        for (int b = *start; b < *start + *length && b < 64; ++b)
-            file.blocks.push_back(b);
-        files.push_back(std::move(file));
+    const auto& files = screen.files();
+    if (list.rows().size() != files.size())
+        breaches.push_back(std::to_string(list.rows().size()) + " directory rows for " + std::to_string(files.size())
+            + " files");
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileRecord& file = files[i];
+        const std::string where = "file " + std::to_string(i);
+        const std::vector<std::string> shown{file.name, std::to_string(file.start.value_or(-1)),
+            std::to_string(file.typedLength)};
+        if (i < list.rows().size() && (list.rows()[i].cells != shown || list.rows()[i].colour != file.colour))
+            breaches.push_back(where + ": its directory row shows something else");
+        const auto wanted = static_cast<std::size_t>(std::max(file.typedLength, 0));
+        bool run = file.blocks.size() == wanted && file.countedLength == static_cast<int>(wanted) && file.complete;
+        for (std::size_t b = 0; run && b < file.blocks.size(); ++b)
+            run = file.blocks[b] == HeldBlock{*file.start + static_cast<int>(b), BlockRole::Data};
+        if (!run)
+            breaches.push_back(where + ": its blocks are not the run from its start for its length");
     }
-    for (auto& breach : checkBlockOwnership(form.disk, files))
+    for (auto& breach : checkBlockOwnership(form.disk, extentsOf(screen)))
         breaches.push_back(std::move(breach));
     return breaches;
 }

@@ -9,28 +9,27 @@ namespace {
 
 // A successful Add also lists its file a second time.
 struct ListsAFileTwice {
-    static void plant(const Action&, const ContiguousForm& before, ContiguousForm& after)
+    static void plant(const Action&, const Form& before, Form& after)
     {
-        const auto& rows = after.directory.list().rows();
-        if (rows.size() > before.directory.list().rows().size() && rows.back().cells[2] != "0") {
-            const ReportList::Row last = rows.back();
-            after.directory.append(last.cells[0], std::stoi(last.cells[1]), std::stoi(last.cells[2]), *last.colour);
-        }
+        ReportList& directory = after.list(Control::lvDirectory);
+        if (directory.rowCount() > before.list(Control::lvDirectory).rowCount() && directory.rows().back().cells[2] != "0")
+            directory.appendRow(ReportList::Row(directory.rows().back()));
     }
 };
 
 // The Lenght column is fitted to the number of rows after the new row, not before it.
 struct FitsTheColumnOneRowLate {
-    static void plant(const Action&, const ContiguousForm& before, ContiguousForm& after)
+    static void plant(const Action&, const Form& before, Form& after)
     {
-        if (after.directory.list().rowCount() > before.directory.list().rowCount())
-            after.directory.fitLenghtColumn();
+        ReportList& directory = after.list(Control::lvDirectory);
+        if (directory.rowCount() > before.list(Control::lvDirectory).rowCount())
+            directory.setColumnPercent(2, directory.rowCount() == 8 ? 21 : 29);
     }
 };
 
 // Clear leaves the length field as it was.
 struct ClearKeepsTheLength {
-    static void plant(const Action& action, const ContiguousForm& before, ContiguousForm& after)
+    static void plant(const Action& action, const Form& before, Form& after)
     {
         if (action.kind == ActionKind::Click && action.control == Control::cmClear)
             after.fields.setText(Control::txLenght, before.fields.text(Control::txLenght));
@@ -69,14 +68,17 @@ TEST(ContiguousSessions, InvariantsHoldOnAGoodScreenAndNoticeABrokenOne)
     for (const auto& [start, length] : {std::pair{"0", "4"}, {"10", "0"}, {"60", "4"}})
         placeFile(adapter, {{Control::txFile, "f"}, {Control::txStart, start}, {Control::txLenght, length}});
 
-    ContiguousForm& form = adapter.screen().form();
+    Form& form = adapter.screen().mutableForm();
+    auto& files = adapter.screen().mutableFiles();
     form.disk.paint(20, 0x123456);
-    form.directory.append("g", 2, 2, 0x010101);
+    FileRecord& listedTwice = files.emplace_back(files.front());
+    listedTwice.blocks.pop_back();
     const auto breaches = adapter.invariants();
     const auto mentions = [&breaches](const std::string& words) { return anyMentions(breaches, words); };
     EXPECT_TRUE(mentions("block 20 is coloured but belongs to no listed file"));
     EXPECT_TRUE(mentions("block 2 is given twice"));
-    EXPECT_TRUE(mentions("lists block 3, which is"));
-    form.directory.append("h", 70, 1, 0x010101);
-    EXPECT_TRUE(anyMentions(adapter.invariants(), "off the disk"));
+    EXPECT_TRUE(mentions("3 directory rows for 4 files"));
+    EXPECT_TRUE(mentions("file 3: its blocks are not the run from its start for its length"));
+    form.list(Control::lvDirectory).setCell(0, 1, "7");
+    EXPECT_TRUE(anyMentions(adapter.invariants(), "file 0: its directory row shows something else"));
 }

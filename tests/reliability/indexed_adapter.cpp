@@ -3,25 +3,15 @@
 #include "reliability/invariants.h"
 #include "reliability/model_observation.h"
 
-#include <map>
+#include <string>
+#include <vector>
 
 Observed observeScreen(const IndexedScreen& screen)
 {
-    Observed o;
-    o.loaded = screen.isLoaded();
-    o.variables["currentColour"] = describeFileColour(screen.currentColour());
-    o.variables["fileCount"] = std::to_string(screen.state().fileCount);
-    if (!o.loaded)
-        return o;
-    const IndexedForm& form = screen.form();
-    o.disk = observeDisk(form.disk);
-    o.lists[Control::lvDirectory] = observeList(form.lvDirectory);
-    o.lists[Control::lvIndex] = observeList(form.lvIndex);
-    o.labels = {{"lbUsage", form.lbUsage}, {"Label4", form.Label4.caption}};
-    observeForm(form.fields,
+    Observed o = observeLoadedScreen(screen,
         {Control::txFile, Control::txLenght, Control::cmAdd, Control::cmClear, Control::cmNext, Control::lvDirectory,
-            Control::lvIndex},
-        o);
+            Control::lvIndex});
+    o.variables["fileCount"] = std::to_string(screen.state().fileCount);
     return o;
 }
 
@@ -40,67 +30,46 @@ const Vocabulary& indexedVocabulary()
     return vocabulary;
 }
 
-namespace {
-
-// A group's blocks from the table, by file and ordinal; blocks that the table holds only once.
-template <typename Table> void collectGroups(const Table& table, std::map<std::pair<int, int>, FileExtent>& groups)
-{
-    for (const auto& [file, ordinals] : table.files()) {
-        for (int j = 0; j < Table::ORDINALS; ++j) {
-            for (int k = 0; k < Table::SLOTS; ++k) {
-                const std::int16_t block = ordinals[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)];
-                if (block != Table::NO_BLOCK)
-                    groups[{file, j}].blocks.push_back(block);
-            }
-        }
-    }
-}
-
-}  // namespace
-
 std::vector<std::string> screenInvariants(const IndexedScreen& screen)
 {
     std::vector<std::string> breaches;
-    const IndexedForm& form = screen.form();
-    std::map<std::pair<int, int>, FileExtent> groups;
-    if (const auto* linked = dynamic_cast<const LinkedIndexScheme*>(&screen.scheme()))
-        collectGroups(linked->table(), groups);
-    else if (const auto* multilevel = dynamic_cast<const MultilevelIndexScheme*>(&screen.scheme()))
-        collectGroups(multilevel->table(), groups);
-
-    std::map<std::pair<int, int>, std::size_t> rowOf;
-    const auto& rows = form.lvDirectory.rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const auto& cells = rows[i].cells;
-        const std::string where = "directory row " + std::to_string(i);
-        const auto file = cells.size() == 5 ? plainNumber(cells[0]) : std::nullopt;
-        const auto ordinal = cells.size() == 5 ? plainNumber(cells[1]) : std::nullopt;
-        const auto it = file && ordinal ? groups.find({*file, *ordinal}) : groups.end();
-        if (it == groups.end() || !rows[i].colour) {
-            breaches.push_back(where + " names no group of the index table");
-            continue;
+    const Form& form = screen.form();
+    const auto& rows = form.list(Control::lvDirectory).rows();
+    // Each index block heads a group of the data blocks that follow it, and has a directory row, in
+    // the order the blocks were placed, file after file.
+    std::vector<FileExtent> groups;
+    std::size_t row = 0;
+    for (const FileRecord& file : screen.files()) {
+        const std::string where = "file " + std::to_string(file.number.value_or(-1));
+        int ordinal = 0;
+        for (const HeldBlock& b : file.blocks) {
+            if (b.role == BlockRole::Data) {
+                if (groups.empty())
+                    breaches.push_back(where + " holds a data block before any index block");
+                else
+                    groups.back().blocks.push_back(b.block);
+                continue;
+            }
+            const std::vector<std::string> shown{std::to_string(file.number.value_or(-1)), std::to_string(ordinal),
+                rows.size() > row ? rows[row].cells.at(2) : "", std::to_string(b.block),
+                rows.size() > row ? rows[row].cells.at(4) : ""};
+            if (row >= rows.size() || rows[row].cells != shown || !rows[row].colour)
+                breaches.push_back(where + " index block " + std::to_string(ordinal) + " has no directory row of its own");
+            groups.push_back({where + " group " + std::to_string(ordinal),
+                row < rows.size() ? rows[row].colour.value_or(FREE_COLOUR) : FREE_COLOUR, {b.block}});
+            ++ordinal;
+            ++row;
         }
-        if (!rowOf.emplace(it->first, i).second)
-            breaches.push_back(where + " names a group that another row names too");
-        it->second.name = "file " + cells[0] + " group " + cells[1];
-        it->second.colour = *rows[i].colour;
-        if (cells[3] != std::to_string(it->second.blocks.front()))
-            breaches.push_back(where + " names block " + cells[3] + " where the table holds "
-                + std::to_string(it->second.blocks.front()));
+        if (!file.complete && &file != &screen.files().back())
+            breaches.push_back(where + " is still being placed, and it is not the last file");
     }
-    std::vector<FileExtent> files;
-    for (auto& [key, group] : groups) {
-        if (!rowOf.contains(key))
-            breaches.push_back("file " + std::to_string(key.first) + " group " + std::to_string(key.second)
-                + " of the index table has no directory row");
-        else
-            files.push_back(group);
-    }
-    for (auto& breach : checkBlockOwnership(form.disk, files))
+    if (row != rows.size())
+        breaches.push_back(std::to_string(rows.size()) + " directory rows for " + std::to_string(row) + " index blocks");
+    for (auto& breach : checkBlockOwnership(form.disk, groups))
         breaches.push_back(std::move(breach));
-    const bool unrefreshed = form.lbUsage == "Current Usage Block =" && form.disk.usedCount() == 0;
-    if (!unrefreshed && form.lbUsage != "Current Usage Blocks =" + std::to_string(form.disk.usedCount()))
-        breaches.push_back(
-            "\"" + form.lbUsage + "\" with " + std::to_string(form.disk.usedCount()) + " blocks coloured");
+    const std::string& usage = form.caption(Control::lbUsage);
+    const bool unrefreshed = usage == "Current Usage Block =" && form.disk.usedCount() == 0;
+    if (!unrefreshed && usage != "Current Usage Blocks =" + std::to_string(form.disk.usedCount()))
+        breaches.push_back("\"" + usage + "\" with " + std::to_string(form.disk.usedCount()) + " blocks coloured");
     return breaches;
 }

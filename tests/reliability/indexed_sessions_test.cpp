@@ -22,10 +22,10 @@ void expectEverywhere(const SessionsOutcome& outcome)
 
 // Clear leaves the usage label showing the count from before it.
 struct ClearKeepsTheUsage {
-    static void plant(const Action& action, const IndexedForm& before, IndexedForm& after)
+    static void plant(const Action& action, const Form& before, Form& after)
     {
         if (action.kind == ActionKind::Click && action.control == Control::cmClear)
-            after.lbUsage = before.lbUsage;
+            after.captions.at(Control::lbUsage) = before.caption(Control::lbUsage);
     }
 };
 
@@ -56,12 +56,12 @@ TEST(IndexedMultilevelSessions, InvariantsHoldOnAGoodScreenAndNoticeABrokenOne)
     MultilevelIndexAdapter adapter(stream);
     for (const char* length : {"9", "0", "1"})
         placeFile(adapter, {{Control::txFile, "f"}, {Control::txLenght, length}});
-    IndexedForm& form = adapter.screen().form();
-    const int firstLevel = std::stoi(form.lvDirectory.rows()[0].cells[3]);
+    Form& form = adapter.screen().mutableForm();
+    const int firstLevel = std::stoi(form.list(Control::lvDirectory).rows()[0].cells[3]);
     form.disk.paint(firstLevel, FREE_COLOUR);
     EXPECT_TRUE(anyMentions(adapter.invariants(), "lists block " + std::to_string(firstLevel) + ", which is white"));
-    form.lvDirectory.appendRow({{"0", "7", "f.1", "3", "8"}, 0});
-    EXPECT_TRUE(anyMentions(adapter.invariants(), "directory row 6 names no group of the index table"));
+    form.list(Control::lvDirectory).appendRow({{"0", "7", "f.1", "3", "8"}, 0});
+    EXPECT_TRUE(anyMentions(adapter.invariants(), "7 directory rows for 6 index blocks"));
     EXPECT_TRUE(
         anyMentions(adapter.invariants(), "with " + std::to_string(form.disk.usedCount()) + " blocks coloured"));
 }

@@ -6,23 +6,13 @@
 #include <algorithm>
 #include <set>
 
-Observed observeScreen(const LinkedAllocator& screen)
+Observed observeScreen(const LinkedScreen& screen)
 {
-    Observed o;
-    o.loaded = screen.isLoaded();
-    o.variables["currentColour"] = describeFileColour(screen.currentColour());
+    Observed o = observeLoadedScreen(screen,
+        {Control::txFile, Control::txStart, Control::txLenght, Control::cmAdd, Control::cmClear, Control::cmNext,
+            Control::lbToGo, Control::lvDirectory});
     o.variables["curBlock"] = std::to_string(screen.curBlock());
     o.variables["nextBlock"] = std::to_string(screen.drawnBlock());
-    if (!o.loaded)
-        return o;
-    const LinkedForm& form = screen.form();
-    o.disk = observeDisk(form.disk);
-    o.lists[Control::lvDirectory] = observeList(form.directory.list());
-    o.labels = {{"lbCurTotal", form.lbCurTotal}, {"lbToGo", form.lbToGo}};
-    observeForm(form.fields,
-        {Control::txFile, Control::txStart, Control::txLenght, Control::cmAdd, Control::cmClear, Control::cmNext,
-            Control::lbToGo, Control::lvDirectory},
-        o);
     return o;
 }
 
@@ -39,69 +29,64 @@ const Vocabulary& linkedVocabulary()
     return vocabulary;
 }
 
-std::vector<std::string> screenInvariants(const LinkedAllocator& screen)
+std::vector<std::string> screenInvariants(const LinkedScreen& screen)
 {
     std::vector<std::string> breaches;
-    const LinkedForm& form = screen.form();
+    const Form& form = screen.form();
     const BlockDisk& disk = form.disk;
-    const auto& rows = form.directory.list().rows();
-    std::vector<FileExtent> files;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ReportList::Row& row = rows[i];
-        const std::string where = "directory row " + std::to_string(i);
-        const bool open = screen.isWalking() && i + 1 == rows.size();
-        const auto start = row.cells.size() == 4 ? plainNumber(row.cells[1]) : std::nullopt;
-        const auto length = row.cells.size() == 4 ? plainNumber(row.cells[2]) : std::nullopt;
-        if (!start || !length || *start < 0 || *start > 63 || !row.colour) {
-            breaches.push_back(where + " is not a file with a start on the disk and a length");
+    const auto& rows = form.list(Control::lvDirectory).rows();
+    const auto& files = screen.files();
+    const bool walking = screen.mode() == Mode::Walking;
+    if (rows.size() != files.size())
+        breaches.push_back(std::to_string(rows.size()) + " directory rows for " + std::to_string(files.size()) + " files");
+    if (walking != (!files.empty() && !files.back().complete))
+        breaches.push_back("the walk is open for no file, or a file is open outside a walk");
+    std::vector<FileExtent> extents = extentsOf(screen);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileRecord& file = files[i];
+        const std::string where = "file " + std::to_string(i);
+        if (file.blocks.empty() || file.blocks.front().block != file.start) {
+            breaches.push_back(where + " does not begin at its start block");
             continue;
         }
-        FileExtent file{row.cells[0], *row.colour, {}};
-        std::set<int> seen;
-        int block = *start;
-        for (;;) {
-            if (!seen.insert(block).second) {
-                breaches.push_back(where + ": its chain comes back to block " + std::to_string(block));
-                break;
-            }
-            const std::string& text = disk.cell(block).text;
-            if (text.empty()) {
-                if (!open || block != screen.curBlock())
-                    breaches.push_back(where + ": its chain stops at block " + std::to_string(block) + " with no text");
-                if (!disk.isFree(block) || block == *start)
-                    file.blocks.push_back(block);
-                break;
-            }
-            file.blocks.push_back(block);
-            if (text == "-1")
-                break;
-            const auto successor = plainNumber(text);
-            if (!successor || *successor < 0 || *successor > 63) {
-                breaches.push_back(where + ": block " + std::to_string(block) + " shows \"" + text + "\"");
-                break;
-            }
-            block = *successor;
+        // The chain as the block texts tell it: each block names the next, the last "-1"; the open
+        // walk's last block waits for its successor, white but for the start block.
+        const bool open = !file.complete;
+        for (std::size_t b = 0; b < file.blocks.size(); ++b) {
+            const int block = file.blocks[b].block;
+            const std::string wanted = b + 1 < file.blocks.size() ? std::to_string(file.blocks[b + 1].block)
+                : open                                           ? ""
+                                                                 : "-1";
+            if (disk.cell(block).text != wanted)
+                breaches.push_back(where + ": block " + std::to_string(block) + " shows \"" + disk.cell(block).text
+                    + "\" where the chain wants \"" + wanted + "\"");
         }
-        if (!open) {
-            const std::size_t wanted = static_cast<std::size_t>(std::max(*length, 1));
-            if (file.blocks.size() != wanted)
-                breaches.push_back(where + ": its chain has " + std::to_string(file.blocks.size())
-                    + " blocks for a Lenght of " + row.cells[2]);
-            const std::string end = std::to_string(file.blocks.back());
-            if (row.cells[3] != end && (*length >= 2 || !row.cells[3].empty()))
-                breaches.push_back(where + ": End shows \"" + row.cells[3] + "\" where the chain ends at block "
-                    + std::to_string(file.blocks.back()));
+        if (open && file.blocks.size() > 1)
+            extents[i].blocks.pop_back();
+        const std::int32_t counted = file.cutShort ? static_cast<std::int32_t>(file.blocks.size())
+                                                   : std::max(file.typedLength, std::int32_t{1});
+        if (file.countedLength != counted || (!open && file.blocks.size() != static_cast<std::size_t>(counted)))
+            breaches.push_back(where + ": " + std::to_string(file.blocks.size()) + " blocks, counted as "
+                + std::to_string(file.countedLength) + ", for a Lenght of " + std::to_string(file.typedLength));
+        if (i < rows.size()) {
+            const std::string end = !open && (file.typedLength >= 2 || file.cutShort)
+                ? std::to_string(file.blocks.back().block)
+                : "";
+            const std::vector<std::string> shown{file.name, std::to_string(*file.start),
+                std::to_string(file.cutShort ? file.countedLength : file.typedLength), end};
+            if (rows[i].cells != shown || rows[i].colour != file.colour)
+                breaches.push_back(where + ": its directory row shows something else");
         }
-        files.push_back(std::move(file));
     }
-    for (auto& breach : checkBlockOwnership(disk, files))
+    for (auto& breach : checkBlockOwnership(disk, extents))
         breaches.push_back(std::move(breach));
-    if (!screen.isWalking() && screen.usedTotal() != disk.usedCount())
+    if (!walking && screen.usedTotal() != disk.usedCount())
         breaches.push_back("the directory accounts for " + std::to_string(screen.usedTotal()) + " blocks, the disk has "
             + std::to_string(disk.usedCount()) + " coloured");
-    const std::string usage = LinkedForm::USAGE_CAPTION;
-    if (form.lbCurTotal != usage && form.lbCurTotal != usage + std::to_string(screen.usedTotal()))
-        breaches.push_back("\"" + form.lbCurTotal + "\" while the directory accounts for "
-            + std::to_string(screen.usedTotal()) + " blocks");
+    const std::string usage(LinkedScreen::USAGE_CAPTION);
+    const std::string& label = form.caption(Control::lbCurTotal);
+    if (label != usage && label != usage + std::to_string(screen.usedTotal()))
+        breaches.push_back("\"" + label + "\" while the directory accounts for " + std::to_string(screen.usedTotal())
+            + " blocks");
     return breaches;
 }

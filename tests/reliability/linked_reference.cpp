@@ -55,13 +55,17 @@ void LinkedReference::add()
         return;
     }
     const std::int64_t length = *reference::roundedValue(m_fields[Control::txLenght]);
-    if (length < -32768) {
+    // A length too long to write out in the message is refused as one below the field's range.
+    const auto written = reference::roundedMagnitudePlus(m_fields[Control::txLenght], usedTotal());
+    if (length < -32768 || !written) {
         m_shown.push_back(error("Lenght Overloaded", "Lenght Overloaded"));
         return;
     }
+    // The sum is shown as it is, however large the length.
     const std::int64_t total = std::max<std::int64_t>(length, 1) + usedTotal();
     if (total > 64) {
-        m_shown.push_back(error("Space not enough.total= " + std::to_string(total), "Write Denied"));
+        m_shown.push_back(
+            error("Space not enough.total= " + (length >= 1 ? *written : std::to_string(total)), "Write Denied"));
         return;
     }
     m_lbCurTotal = USAGE + std::to_string(total);

@@ -8,11 +8,12 @@ namespace {
 
 // "Blocks to Go" shows one block more than there is to go.
 struct CountsOneTooMany {
-    static void plant(const Action&, const LinkedForm& before, LinkedForm& after)
+    static void plant(const Action&, const Form& before, Form& after)
     {
-        const std::string caption = LinkedForm::TO_GO_CAPTION;
-        if (after.lbToGo != before.lbToGo && after.lbToGo.starts_with(caption))
-            after.lbToGo = caption + std::to_string(std::stoi(after.lbToGo.substr(caption.size())) + 1);
+        const std::string caption(LinkedScreen::TO_GO_CAPTION);
+        std::string& toGo = after.captions.at(Control::lbToGo);
+        if (toGo != before.caption(Control::lbToGo) && toGo.starts_with(caption))
+            toGo = caption + std::to_string(std::stoi(toGo.substr(caption.size())) + 1);
     }
 };
 
@@ -45,13 +46,15 @@ TEST(LinkedSessions, InvariantsHoldOnAGoodScreenAndNoticeABrokenOne)
     LinkedAdapter adapter(stream);
     for (const auto& [start, length] : {std::pair{"0", "3"}, {"10", "0"}, {"20", "2"}})
         placeFile(adapter, {{Control::txFile, "f"}, {Control::txStart, start}, {Control::txLenght, length}});
-    BlockDisk& disk = adapter.screen().form().disk;
+    BlockDisk& disk = adapter.screen().mutableForm().disk;
     const int second = std::stoi(disk.cell(0).text);
     const std::string third = disk.cell(second).text;
     disk.setText(second, "0");
-    EXPECT_TRUE(anyMentions(adapter.invariants(), "directory row 0: its chain comes back to block 0"));
-    disk.setText(second, "-1");
-    EXPECT_TRUE(anyMentions(adapter.invariants(), "directory row 0: its chain has 2 blocks for a Lenght of 3"));
+    EXPECT_TRUE(anyMentions(adapter.invariants(),
+        "file 0: block " + std::to_string(second) + " shows \"0\" where the chain wants \"" + third + "\""));
+    disk.setText(second, third);
+    adapter.screen().mutableFiles().front().blocks.pop_back();
+    EXPECT_TRUE(anyMentions(adapter.invariants(), "file 0: 2 blocks, counted as 3, for a Lenght of 3"));
     EXPECT_TRUE(anyMentions(adapter.invariants(), "block " + third + " is coloured but belongs to no listed file"));
     int free = 0;
     while (!disk.isFree(free))

@@ -1,5 +1,8 @@
 #include "reliability/model_observation.h"
 
+#include "reliability/action.h"
+#include "reliability/invariants.h"
+
 #include <charconv>
 
 std::vector<Observed::Cell> observeDisk(const BlockDisk& disk)
@@ -47,4 +50,63 @@ std::optional<int> plainNumber(const std::string& text)
         || (text.size() > firstDigit + 1 && text[firstDigit] == '0'))
         return std::nullopt;
     return value;
+}
+
+Observed observeLoadedScreen(const Screen& screen, std::initializer_list<Control> controls)
+{
+    Observed o;
+    o.loaded = screen.isLoaded();
+    o.variables["currentColour"] = describeFileColour(screen.currentColour());
+    if (!o.loaded)
+        return o;
+    const Form& form = screen.form();
+    o.disk = observeDisk(form.disk);
+    for (const auto& [control, list] : form.lists)
+        o.lists[control] = observeList(list);
+    for (const auto& [control, caption] : form.captions)
+        o.labels[controlName(control)] = caption;
+    observeForm(form.fields, controls, o);
+    return o;
+}
+
+std::vector<FileExtent> extentsOf(const Screen& screen)
+{
+    std::vector<FileExtent> extents;
+    for (const FileRecord& file : screen.files()) {
+        FileExtent extent{file.name, file.colour, {}};
+        for (const HeldBlock& b : file.blocks)
+            extent.blocks.push_back(b.block);
+        extents.push_back(std::move(extent));
+    }
+    return extents;
+}
+
+std::vector<Message> applyToScreen(Screen& screen, const Action& action, std::optional<Control>& focus)
+{
+    struct Recorder final : MessageSink {
+        std::vector<Message> shown;
+        void show(const Message& m) override { shown.push_back(m); }
+    } sink;
+    switch (action.kind) {
+    case ActionKind::Type: screen.type(action.control, action.text); break;
+    case ActionKind::Enter: screen.enterPressed(action.control, sink); break;
+    case ActionKind::Click:
+        if (action.control == Control::cmAdd)
+            screen.addFile(sink);
+        else if (action.control == Control::cmClear)
+            screen.clear();
+        else if (action.control == Control::cmNext)
+            screen.nextBlock(sink);
+        break;
+    case ActionKind::ClickRow:
+        if (action.control == Control::lvDirectory && action.row >= 0)
+            screen.clickRow(static_cast<std::size_t>(action.row));
+        break;
+    case ActionKind::Reload:
+        screen.unload();
+        screen.load();
+        break;
+    }
+    focus = screen.takeFocusRequest();
+    return sink.shown;
 }

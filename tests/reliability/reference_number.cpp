@@ -119,4 +119,39 @@ std::optional<std::int32_t> roundedValue(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
+std::optional<std::string> roundedMagnitudePlus(std::string_view text, long long count)
+{
+    auto n = read(text);
+    if (!n)
+        return std::nullopt;
+    std::string d = n->digits;
+    while (!d.empty() && d.front() == '0') {
+        d.erase(0, 1);
+        --n->pointAfter;
+    }
+    if (n->pointAfter > 400)
+        return std::nullopt;
+    // The whole part, then one more when what follows the point rounds up.
+    std::string whole;
+    for (long long k = 0; k < n->pointAfter; ++k)
+        whole += k < static_cast<long long>(d.size()) ? d[static_cast<std::size_t>(k)] : '0';
+    const std::string fraction = n->pointAfter < 0 ? std::string(static_cast<std::size_t>(-n->pointAfter), '0') + d
+        : static_cast<long long>(d.size()) > n->pointAfter ? d.substr(static_cast<std::size_t>(n->pointAfter))
+                                                         : "";
+    const bool odd = !whole.empty() && (whole.back() - '0') % 2 == 1;
+    const bool moreThanHalf = !fraction.empty()
+        && (fraction[0] > '5' || (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string::npos));
+    const bool half = !fraction.empty() && fraction[0] == '5' && fraction.find_first_not_of('0', 1) == std::string::npos;
+    long long carry = count + ((moreThanHalf || (half && odd)) ? 1 : 0);
+    // Schoolbook addition from the last digit.
+    for (std::size_t k = whole.size(); k > 0 && carry > 0; --k) {
+        const long long digit = (whole[k - 1] - '0') + carry;
+        whole[k - 1] = static_cast<char>('0' + digit % 10);
+        carry = digit / 10;
+    }
+    if (carry > 0)
+        whole = std::to_string(carry) + whole;
+    return whole.empty() ? "0" : whole;
+}
+
 }  // namespace reference

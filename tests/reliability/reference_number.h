@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // How a field's text becomes a number, written out again by hand for the references, digit by
@@ -15,5 +16,10 @@ bool isDecimalNumber(std::string_view text);
 // The exact decimal value rounded to the nearest integer, halves to the even neighbour, held at the
 // ends of the 32-bit range when it lies beyond. Empty when the text is not a decimal number.
 std::optional<std::int32_t> roundedValue(std::string_view text);
+
+// The magnitude of that rounded value written out in full ("1e10" -> "10000000000", "-7.5" -> "8"),
+// and plus a count: for sums shown in messages. Empty when the text is not a decimal number or the
+// value has more than 400 digits.
+std::optional<std::string> roundedMagnitudePlus(std::string_view text, long long count);
 
 }  // namespace reference

@@ -78,9 +78,9 @@ public:
     using Good::Good;
     std::vector<Message> apply(const Action& action)
     {
-        const auto before = this->screen().form();
+        const Form before = this->screen().form();
         std::vector<Message> shown = Good::apply(action);
-        Plant::plant(action, before, this->screen().form());
+        Plant::plant(action, before, this->screen().mutableForm());
         return shown;
     }
 };

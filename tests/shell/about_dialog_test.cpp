@@ -1,4 +1,4 @@
-#include "core/twips.h"
+#include "widgets/form_geometry.h"
 #include "shell/about_dialog.h"
 
 #include "support/fake_registry.h"

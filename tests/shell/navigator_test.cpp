@@ -10,10 +10,10 @@ namespace {
 // Keeps what the navigation asked for, in order, as "load Linked", "unload Indexed_L", ...
 class RecordingHost final : public ScreenHost {
 public:
-    void createScreen(Screen s) override { log("create", s); }
-    void loadScreen(Screen s) override { log("load", s); }
-    void showScreen(Screen s) override { log("show", s); }
-    void unloadScreen(Screen s) override { log("unload", s); }
+    void createScreen(ScreenId s) override { log("create", s); }
+    void loadScreen(ScreenId s) override { log("load", s); }
+    void showScreen(ScreenId s) override { log("show", s); }
+    void unloadScreen(ScreenId s) override { log("unload", s); }
     void loadAbout() override { calls.emplace_back("load About"); }
     void showAbout() override { calls.emplace_back("show About"); }
     void endProgram() override { calls.emplace_back("end"); }
@@ -23,7 +23,7 @@ public:
     std::vector<std::string> calls;
 
 private:
-    void log(const char* what, Screen s) { calls.push_back(std::string(what) + " " + std::string(formName(s))); }
+    void log(const char* what, ScreenId s) { calls.push_back(std::string(what) + " " + std::string(formName(s))); }
 };
 
 using Calls = std::vector<std::string>;
@@ -34,10 +34,10 @@ TEST(Navigator, StartsOnTheFirstScreenAndCreatesNoOther)
 {
     RecordingHost host;
     Navigator nav(host);
-    nav.start(Screen::IndexedL);
+    nav.start(ScreenId::IndexedL);
     EXPECT_EQ(host.take(), (Calls{"create Indexed_L", "load Indexed_L", "show Indexed_L"}));
-    EXPECT_EQ(nav.loaded(), Screen::IndexedL);
-    EXPECT_FALSE(nav.exists(Screen::Contiguous));
+    EXPECT_EQ(nav.loaded(), ScreenId::IndexedL);
+    EXPECT_FALSE(nav.exists(ScreenId::Contiguous));
     EXPECT_FALSE(nav.isAboutLoaded());
 }
 
@@ -45,31 +45,31 @@ TEST(Navigator, ASwitchLoadsAndShowsTheTargetBeforeItUnloadsTheCurrentScreen)
 {
     RecordingHost host;
     Navigator nav(host);
-    nav.start(Screen::IndexedL);
+    nav.start(ScreenId::IndexedL);
     host.take();
-    nav.switchTo(Screen::IndexedM);
+    nav.switchTo(ScreenId::IndexedM);
     EXPECT_EQ(host.take(), (Calls{"create Indexed_M", "load Indexed_M", "show Indexed_M", "unload Indexed_L"}));
-    nav.switchTo(Screen::IndexedL);  // the screen object exists already: no second one
+    nav.switchTo(ScreenId::IndexedL);  // the screen object exists already: no second one
     EXPECT_EQ(host.take(), (Calls{"load Indexed_L", "show Indexed_L", "unload Indexed_M"}));
-    nav.switchTo(Screen::IndexedL);
+    nav.switchTo(ScreenId::IndexedL);
     EXPECT_TRUE(host.take().empty());
-    EXPECT_EQ(nav.loaded(), Screen::IndexedL);
+    EXPECT_EQ(nav.loaded(), ScreenId::IndexedL);
 }
 
 TEST(Navigator, AboutOpensOnceAndOutlivesSwitches)
 {
     RecordingHost host;
     Navigator nav(host);
-    nav.start(Screen::Contiguous);
+    nav.start(ScreenId::Contiguous);
     host.take();
     nav.showAbout();
     nav.showAbout();
     EXPECT_EQ(host.take(), (Calls{"load About", "show About", "show About"}));
-    nav.switchTo(Screen::Linked);
+    nav.switchTo(ScreenId::Linked);
     EXPECT_TRUE(nav.isAboutLoaded());
     nav.aboutClosed();
     EXPECT_FALSE(nav.hasEnded());
-    EXPECT_EQ(nav.loaded(), Screen::Linked);
+    EXPECT_EQ(nav.loaded(), ScreenId::Linked);
 }
 
 TEST(Navigator, TheProgramEndsWhenNoWindowIsLeftEitherWay)
@@ -77,7 +77,7 @@ TEST(Navigator, TheProgramEndsWhenNoWindowIsLeftEitherWay)
     {
         RecordingHost host;
         Navigator nav(host);
-        nav.start(Screen::IndexedL);
+        nav.start(ScreenId::IndexedL);
         nav.showAbout();
         host.take();
         nav.screenClosed();
@@ -90,7 +90,7 @@ TEST(Navigator, TheProgramEndsWhenNoWindowIsLeftEitherWay)
     {
         RecordingHost host;
         Navigator nav(host);
-        nav.start(Screen::IndexedL);
+        nav.start(ScreenId::IndexedL);
         nav.showAbout();
         nav.aboutClosed();
         host.take();
@@ -103,12 +103,12 @@ TEST(Navigator, ExitEndsAtOnceEvenWithTheAboutDialogOpenAndNothingRunsAfter)
 {
     RecordingHost host;
     Navigator nav(host);
-    nav.start(Screen::Linked);
+    nav.start(ScreenId::Linked);
     nav.showAbout();
     host.take();
     nav.exit();
     EXPECT_EQ(host.take(), (Calls{"end"}));
-    nav.switchTo(Screen::Contiguous);
+    nav.switchTo(ScreenId::Contiguous);
     nav.showAbout();
     nav.screenClosed();
     nav.exit();
@@ -117,10 +117,10 @@ TEST(Navigator, ExitEndsAtOnceEvenWithTheAboutDialogOpenAndNothingRunsAfter)
 
 TEST(Navigator, StartOptionsNameTheFourScreens)
 {
-    EXPECT_EQ(screenFromOption("contiguous"), Screen::Contiguous);
-    EXPECT_EQ(screenFromOption("linked"), Screen::Linked);
-    EXPECT_EQ(screenFromOption("indexed"), Screen::IndexedL);
-    EXPECT_EQ(screenFromOption("multilevel"), Screen::IndexedM);
+    EXPECT_EQ(screenFromOption("contiguous"), ScreenId::Contiguous);
+    EXPECT_EQ(screenFromOption("linked"), ScreenId::Linked);
+    EXPECT_EQ(screenFromOption("indexed"), ScreenId::IndexedL);
+    EXPECT_EQ(screenFromOption("multilevel"), ScreenId::IndexedM);
     for (const char* bad : {"", "Linked", "index", "linked ", "indexed_m"})
         EXPECT_FALSE(screenFromOption(bad).has_value()) << bad;
 }

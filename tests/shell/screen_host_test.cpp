@@ -1,5 +1,5 @@
-#include "core/disk_grid_widget.h"
-#include "core/report_list_widget.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/report_list_widget.h"
 #include "shell/about_dialog.h"
 #include "shell/qt_screen_host.h"
 
@@ -17,22 +17,22 @@ namespace {
 
 // Every command that leads from one screen to another: the screen, the control and where it goes.
 struct Command {
-    Screen from;
+    ScreenId from;
     const char* control;
-    Screen to;
+    ScreenId to;
 };
 
 const Command COMMANDS[] = {
-    {Screen::Contiguous, "mnLinked", Screen::Linked},
-    {Screen::Contiguous, "mnIndexed", Screen::IndexedL},
-    {Screen::Linked, "mnContiguous", Screen::Contiguous},
-    {Screen::Linked, "mnIndexed", Screen::IndexedL},
-    {Screen::IndexedL, "mnContiguous", Screen::Contiguous},
-    {Screen::IndexedL, "mnLinked", Screen::Linked},
-    {Screen::IndexedL, "cmdChg", Screen::IndexedM},
-    {Screen::IndexedM, "mnContiguous", Screen::Contiguous},
-    {Screen::IndexedM, "mnLinked", Screen::Linked},
-    {Screen::IndexedM, "cmdChg", Screen::IndexedL},
+    {ScreenId::Contiguous, "mnLinked", ScreenId::Linked},
+    {ScreenId::Contiguous, "mnIndexed", ScreenId::IndexedL},
+    {ScreenId::Linked, "mnContiguous", ScreenId::Contiguous},
+    {ScreenId::Linked, "mnIndexed", ScreenId::IndexedL},
+    {ScreenId::IndexedL, "mnContiguous", ScreenId::Contiguous},
+    {ScreenId::IndexedL, "mnLinked", ScreenId::Linked},
+    {ScreenId::IndexedL, "cmdChg", ScreenId::IndexedM},
+    {ScreenId::IndexedM, "mnContiguous", ScreenId::Contiguous},
+    {ScreenId::IndexedM, "mnLinked", ScreenId::Linked},
+    {ScreenId::IndexedM, "cmdChg", ScreenId::IndexedL},
 };
 
 }  // namespace
@@ -43,10 +43,10 @@ class ScreenHostTest : public QObject {
     std::unique_ptr<RunningProgram> m_program;
 
     Navigator& nav() { return m_program->host.navigator(); }
-    MethodWindow* window(Screen s) const { return m_program->host.window(s); }
+    MethodWindow* window(ScreenId s) const { return m_program->host.window(s); }
 
     // Uses a menu item or button of the loaded screen, then lets windows on their way out go.
-    void use(Screen on, const char* control)
+    void use(ScreenId on, const char* control)
     {
         MethodWindow* w = window(on);
         QVERIFY2(w != nullptr, formName(on).data());
@@ -60,7 +60,7 @@ class ScreenHostTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void addOnIndexed(Screen on, const QString& name, const QString& length)
+    void addOnIndexed(ScreenId on, const QString& name, const QString& length)
     {
         MethodWindow* w = window(on);
         w->findChild<QLineEdit*>(QStringLiteral("txFile"))->setText(name);
@@ -69,7 +69,7 @@ class ScreenHostTest : public QObject {
     }
 
     // Places a one-block file on any screen, so that a fresh load can be told from a kept window.
-    void putAFileOn(Screen on)
+    void putAFileOn(ScreenId on)
     {
         MethodWindow* w = window(on);
         w->findChild<QLineEdit*>(QStringLiteral("txFile"))->setText(QStringLiteral("x"));
@@ -108,7 +108,7 @@ private slots:
     void init()
     {
         m_program = std::make_unique<RunningProgram>();
-        nav().start(Screen::IndexedL);
+        nav().start(ScreenId::IndexedL);
         QApplication::processEvents();
     }
 
@@ -120,11 +120,11 @@ private slots:
 
     void theProgramOpensOnTheLinkedIndexScheme()
     {
-        MethodWindow* first = window(Screen::IndexedL);
+        MethodWindow* first = window(ScreenId::IndexedL);
         QVERIFY(first != nullptr);
         QVERIFY(first->isVisible());
         QCOMPARE(first->objectName(), QStringLiteral("Indexed_L"));
-        for (Screen s : {Screen::Contiguous, Screen::Linked, Screen::IndexedM})
+        for (ScreenId s : {ScreenId::Contiguous, ScreenId::Linked, ScreenId::IndexedM})
             QVERIFY(!nav().exists(s));
         QCOMPARE(aboutDialogs(), 0);
     }
@@ -155,42 +155,42 @@ private slots:
 
     void aScreensFileNumbersGoOnAfterARoundTrip()
     {
-        use(Screen::IndexedL, "cmdChg");
-        addOnIndexed(Screen::IndexedM, QStringLiteral("a"), QStringLiteral("1"));
+        use(ScreenId::IndexedL, "cmdChg");
+        addOnIndexed(ScreenId::IndexedM, QStringLiteral("a"), QStringLiteral("1"));
         for (int press = 0; press < 3; ++press)
-            window(Screen::IndexedM)->findChild<QPushButton*>(QStringLiteral("cmNext"))->click();
-        use(Screen::IndexedM, "cmdChg");
-        use(Screen::IndexedL, "cmdChg");
-        auto* directory = window(Screen::IndexedM)->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"));
+            window(ScreenId::IndexedM)->findChild<QPushButton*>(QStringLiteral("cmNext"))->click();
+        use(ScreenId::IndexedM, "cmdChg");
+        use(ScreenId::IndexedL, "cmdChg");
+        auto* directory = window(ScreenId::IndexedM)->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"));
         QCOMPARE(directory->topLevelItemCount(), 0);
-        addOnIndexed(Screen::IndexedM, QStringLiteral("b"), QStringLiteral("1"));
+        addOnIndexed(ScreenId::IndexedM, QStringLiteral("b"), QStringLiteral("1"));
         QCOMPARE(directory->topLevelItemCount(), 1);
         QCOMPARE(directory->rowTexts(0).at(0), QStringLiteral("1"));  // file 0 was "a" on the earlier visit
     }
 
     void aboutOpensOnceAndStaysOpenThroughASwitch()
     {
-        use(Screen::IndexedL, "mnAbout");
-        use(Screen::IndexedL, "mnAbout");
+        use(ScreenId::IndexedL, "mnAbout");
+        use(ScreenId::IndexedL, "mnAbout");
         QCOMPARE(aboutDialogs(), 1);
         AboutDialog* about = m_program->host.about();
         QVERIFY(about != nullptr && !about->isModal());
-        use(Screen::IndexedL, "mnLinked");
+        use(ScreenId::IndexedL, "mnLinked");
         QCOMPARE(m_program->host.about(), about);
         QVERIFY(about->isVisible());
-        QVERIFY(window(Screen::Linked)->isEnabled());  // the screen stays usable beside it
+        QVERIFY(window(ScreenId::Linked)->isEnabled());  // the screen stays usable beside it
         about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         QApplication::processEvents();
         QCOMPARE(aboutDialogs(), 0);
-        QVERIFY(window(Screen::Linked) != nullptr);
+        QVERIFY(window(ScreenId::Linked) != nullptr);
         QVERIFY(!nav().hasEnded());
-        use(Screen::Linked, "mnAbout");  // and it opens again afterwards
+        use(ScreenId::Linked, "mnAbout");  // and it opens again afterwards
         QCOMPARE(aboutDialogs(), 1);
     }
 
     void exitEndsTheProgramFromEveryScreenEvenWithAboutOpen()
     {
-        for (const Screen s : {Screen::Contiguous, Screen::Linked, Screen::IndexedL, Screen::IndexedM}) {
+        for (const ScreenId s : {ScreenId::Contiguous, ScreenId::Linked, ScreenId::IndexedL, ScreenId::IndexedM}) {
             cleanup();
             init();
             nav().switchTo(s);
@@ -202,17 +202,17 @@ private slots:
 
     void theProgramEndsWhenNoWindowIsLeft()
     {
-        use(Screen::IndexedL, "mnAbout");
-        window(Screen::IndexedL)->close();
+        use(ScreenId::IndexedL, "mnAbout");
+        window(ScreenId::IndexedL)->close();
         QApplication::processEvents();
-        QVERIFY(window(Screen::IndexedL) == nullptr);
+        QVERIFY(window(ScreenId::IndexedL) == nullptr);
         QVERIFY(!nav().hasEnded());  // the About dialog is still open
         QCOMPARE(aboutDialogs(), 1);
         QVERIFY(endsTheProgram([this] { m_program->host.about()->close(); }));
 
         cleanup();
         init();
-        QVERIFY(endsTheProgram([this] { window(Screen::IndexedL)->close(); }));
+        QVERIFY(endsTheProgram([this] { window(ScreenId::IndexedL)->close(); }));
     }
 };
 

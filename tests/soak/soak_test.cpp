@@ -5,8 +5,8 @@
 //
 //   PELLUCOR_SOAK_EVENTS=N    events (3000 unless set)      PELLUCOR_SOAK_SEED=N  where they start
 //   PELLUCOR_SOAK_SWITCHES=N  screen switches for the memory check (400 unless set; 10,000 in the long run)
-#include "core/disk_grid_widget.h"
-#include "core/report_list_widget.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/report_list_widget.h"
 #include "reliability/screen_adapter.h"
 #include "reliability/text_pools.h"
 #include "shell/about_dialog.h"
@@ -68,9 +68,7 @@ void typeText(QWidget* field, const QString& text)
     }
 }
 
-const ReportList& directoryOf(const ContiguousAllocator& s) { return s.form().directory.list(); }
-const ReportList& directoryOf(const LinkedAllocator& s) { return s.form().directory.list(); }
-const ReportList& directoryOf(const IndexedScreen& s) { return s.form().lvDirectory; }
+const ReportList& directoryOf(const Screen& s) { return s.form().list(Control::lvDirectory); }
 
 // The offscreen platform says for every window and box that it cannot raise it or pass on size
 // hints; thousands of those would drown what the test says.
@@ -223,12 +221,13 @@ class SoakTest : public QObject {
                              .arg(list->topLevelItemCount())
                              .arg(directoryOf(*screen).rowCount());
         };
-        switch (*loaded) {
-        case Screen::Contiguous: look(m_program->host.contiguousScreen()); break;
-        case Screen::Linked: look(m_program->host.linkedScreen()); break;
-        case Screen::IndexedL:
-        case Screen::IndexedM: look(m_program->host.indexedScreen(*loaded)); break;
-        }
+        const Screen* screen = m_program->host.screen(*loaded);
+        if (const auto* contiguous = dynamic_cast<const ContiguousScreen*>(screen))
+            look(contiguous);
+        else if (const auto* linked = dynamic_cast<const LinkedScreen*>(screen))
+            look(linked);
+        else
+            look(dynamic_cast<const IndexedScreen*>(screen));
         return found;
     }
 
@@ -238,7 +237,7 @@ private slots:
     void init()
     {
         m_program = std::make_unique<RunningProgram>();
-        nav().start(Screen::IndexedL);
+        nav().start(ScreenId::IndexedL);
         settle();
     }
 
@@ -292,7 +291,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         for (std::size_t i = 0; i < switches; ++i) {
-            nav().switchTo(ALL_SCREENS[(i + 1) % ALL_SCREENS.size()]);
+            nav().switchTo(screen_table::SCREENS[(i + 1) % screen_table::SCREENS.size()].id);
             settle();
             if (i + 1 == warmUp) {
                 residentAfterWarmUp = residentKiB();

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "core/method_window.h"
-#include "core/twips.h"
+#include "core/screen.h"
+#include "widgets/message_box_dialog.h"
+#include "widgets/method_window.h"
+#include "widgets/form_geometry.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -19,6 +21,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 struct SeenBox {
@@ -37,7 +40,7 @@ inline QList<SeenBox> answeringBoxes(const std::function<void()>& action, int in
     timer.setInterval(interval);
     QObject::connect(&timer, &QTimer::timeout, [&seen] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            auto* picture = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+            QLabel* picture = messageBoxIconLabel(*box);
             seen.append({box->text(), box->windowTitle(), box->icon(),
                 picture != nullptr ? QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name)
                                    : QString()});
@@ -48,6 +51,26 @@ inline QList<SeenBox> answeringBoxes(const std::function<void()>& action, int in
     timer.start();
     action();
     return seen;
+}
+
+// Closes a window as the shell does: the screen unloaded, then the window gone.
+struct ClosedByTheShell {
+    void operator()(MethodWindow* window) const
+    {
+        window->screenObject().unload();
+        delete window;
+    }
+};
+template <typename W> using ShellWindow = std::unique_ptr<W, ClosedByTheShell>;
+
+// Opens a screen's window as the shell does: the screen loaded, the window built over it and
+// rendered.
+template <typename W> ShellWindow<W> openByTheShell(Screen& screen)
+{
+    screen.load();
+    ShellWindow<W> window(new W(screen));
+    window->render();
+    return window;
 }
 
 // Where a control given in twips lands, in pixels.

@@ -1,9 +1,11 @@
 // Typing numbers into the contiguous window reads them the same way under any locale: the decimal
 // point is always '.', and a comma never makes a number, whatever the locale's own separators.
+#include "contiguous/contiguous_screen.h"
 #include "contiguous/contiguous_window.h"
-#include "core/report_list_widget.h"
+#include "widgets/report_list_widget.h"
 
 #include "support/scripted_stream.h"
+#include "support/window_testing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,8 +33,9 @@ QStringList typeEachAndAdd()
             draws.push_back(v);
     ScriptedStream stream(draws);
     Share share(stream);
-    ContiguousAllocator screen(share);
-    ContiguousWindow window(screen);
+    ContiguousScreen screen(share);
+    const auto opened = openByTheShell<ContiguousWindow>(screen);
+    ContiguousWindow& window = *opened;
     window.show();
 
     const auto field = [&window](const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); };

@@ -1,4 +1,4 @@
-#include "contiguous/contiguous_allocator.h"
+#include "contiguous/contiguous_screen.h"
 
 #include "support/printers.h"
 #include "support/recording_sink.h"
@@ -29,16 +29,15 @@ std::vector<double> script(int files)
     return values;
 }
 
-class ContiguousAllocatorTest : public ::testing::Test {
+class ContiguousScreenTest : public ::testing::Test {
 protected:
-    ContiguousAllocatorTest() { screen.load(); }
+    ContiguousScreenTest() { screen.load(); }
 
     void type(const std::string& file, const std::string& start, const std::string& length)
     {
-        auto& fields = screen.form().fields;
-        fields.setText(Control::txFile, file);
-        fields.setText(Control::txStart, start);
-        fields.setText(Control::txLenght, length);
+        screen.type(Control::txFile, file);
+        screen.type(Control::txStart, start);
+        screen.type(Control::txLenght, length);
     }
 
     std::vector<Message> add(const std::string& file, const std::string& start, const std::string& length)
@@ -50,17 +49,17 @@ protected:
     }
 
     const BlockDisk& disk() const { return screen.form().disk; }
-    const ReportList& directory() const { return screen.form().directory.list(); }
+    const ReportList& directory() const { return screen.form().list(Control::lvDirectory); }
     std::vector<std::string> row(std::size_t i) const { return directory().rows().at(i).cells; }
 
     ScriptedStream stream{script(40)};
     Share share{stream};
-    ContiguousAllocator screen{share};
+    ContiguousScreen screen{share};
 };
 
 }  // namespace
 
-TEST_F(ContiguousAllocatorTest, LoadStartsEmptyWithThreeColumns)
+TEST_F(ContiguousScreenTest, LoadStartsEmptyWithThreeColumns)
 {
     EXPECT_EQ(disk().usedCount(), 0);
     EXPECT_EQ(disk().label(0), "0");
@@ -81,7 +80,7 @@ TEST_F(ContiguousAllocatorTest, LoadStartsEmptyWithThreeColumns)
     EXPECT_FALSE(screen.form().fields.focusRequest().has_value());
 }
 
-TEST_F(ContiguousAllocatorTest, AddPaintsTheRunListsTheFileAndEmptiesTheFields)
+TEST_F(ContiguousScreenTest, AddPaintsTheRunListsTheFileAndEmptiesTheFields)
 {
     EXPECT_TRUE(add("a.txt", "5", "3").empty());
     const ColourValue colour = nthColour(0).packed();
@@ -94,78 +93,78 @@ TEST_F(ContiguousAllocatorTest, AddPaintsTheRunListsTheFileAndEmptiesTheFields)
     EXPECT_EQ(screen.form().fields.text(Control::txFile), "");
     EXPECT_EQ(screen.form().fields.text(Control::txStart), "");
     EXPECT_EQ(screen.form().fields.text(Control::txLenght), "");
-    EXPECT_EQ(screen.form().fields.takeFocusRequest(), Control::txFile);
+    EXPECT_EQ(screen.takeFocusRequest(), Control::txFile);
 }
 
-TEST_F(ContiguousAllocatorTest, AllThreeFieldChecksRunInFieldOrderAndStopTheAdd)
+TEST_F(ContiguousScreenTest, AllThreeFieldChecksRunInFieldOrderAndStopTheAdd)
 {
     const auto shown = add("", "", "");
     ASSERT_EQ(shown.size(), 3U);
-    EXPECT_EQ(shown[0], messages::FILENAME_MISSING);
-    EXPECT_EQ(shown[1], messages::START_NOT_NUMERIC);
-    EXPECT_EQ(shown[2], messages::LENGHT_NOT_NUMERIC);
+    EXPECT_EQ(shown[0], messages::filenameMissing());
+    EXPECT_EQ(shown[1], messages::startNotNumeric());
+    EXPECT_EQ(shown[2], messages::lenghtNotNumeric());
     EXPECT_FALSE(screen.entryCheck());
-    EXPECT_EQ(screen.form().fields.takeFocusRequest(), Control::cmAdd);
+    EXPECT_EQ(screen.takeFocusRequest(), Control::cmAdd);
     EXPECT_EQ(disk().usedCount(), 0);
     EXPECT_EQ(directory().rowCount(), 0U);
     EXPECT_EQ(stream.drawn(), 3U);  // the colour was drawn before anything was examined
 
     const auto second = add("b", "x", "1");
     ASSERT_EQ(second.size(), 1U);
-    EXPECT_EQ(second[0], messages::START_NOT_NUMERIC);
+    EXPECT_EQ(second[0], messages::startNotNumeric());
     EXPECT_EQ(screen.form().fields.text(Control::txStart), "x");  // fields keep their text
 }
 
-TEST_F(ContiguousAllocatorTest, EnterRunsOnlyThatFieldsCheck)
+TEST_F(ContiguousScreenTest, EnterRunsOnlyThatFieldsCheck)
 {
     RecordingSink sink;
     type("", "7", "zz");
     screen.enterPressed(Control::txStart, sink);
     EXPECT_TRUE(sink.shown.empty());
-    EXPECT_EQ(screen.form().fields.takeFocusRequest(), Control::txLenght);
+    EXPECT_EQ(screen.takeFocusRequest(), Control::txLenght);
     screen.enterPressed(Control::txFile, sink);
-    EXPECT_EQ(screen.form().fields.takeFocusRequest(), Control::txStart);
+    EXPECT_EQ(screen.takeFocusRequest(), Control::txStart);
     screen.enterPressed(Control::txLenght, sink);
-    EXPECT_EQ(screen.form().fields.takeFocusRequest(), Control::cmAdd);
+    EXPECT_EQ(screen.takeFocusRequest(), Control::cmAdd);
     ASSERT_EQ(sink.shown.size(), 2U);
-    EXPECT_EQ(sink.shown[0], messages::FILENAME_MISSING);
-    EXPECT_EQ(sink.shown[1], messages::LENGHT_NOT_NUMERIC);
+    EXPECT_EQ(sink.shown[0], messages::filenameMissing());
+    EXPECT_EQ(sink.shown[1], messages::lenghtNotNumeric());
     EXPECT_EQ(stream.drawn(), 0U);
     EXPECT_EQ(disk().usedCount(), 0);
 }
 
-TEST_F(ContiguousAllocatorTest, StartOutsideTheDiskIsRefusedWhateverTheLength)
+TEST_F(ContiguousScreenTest, StartOutsideTheDiskIsRefusedWhateverTheLength)
 {
     for (const char* start :
         {"64", "-1", "63.5", "-0.6", "32768", "-32769", "99999999999999999999", "1e309", "-1e309"}) {
         const auto shown = add("f", start, "1");
         ASSERT_EQ(shown.size(), 1U) << start;
-        EXPECT_EQ(shown[0], messages::START_NOT_ALLOWED) << start;
+        EXPECT_EQ(shown[0], messages::startNotAllowed()) << start;
     }
-    EXPECT_EQ(add("f", "64", "999999")[0], messages::START_NOT_ALLOWED);
+    EXPECT_EQ(add("f", "64", "999999")[0], messages::startNotAllowed());
     EXPECT_EQ(disk().usedCount(), 0);
     EXPECT_EQ(directory().rowCount(), 0U);
     EXPECT_EQ(screen.form().fields.text(Control::txStart), "64");
 }
 
-TEST_F(ContiguousAllocatorTest, RunsEndingBeyondTheLastBlockAreOverloaded)
+TEST_F(ContiguousScreenTest, RunsEndingBeyondTheLastBlockAreOverloaded)
 {
     for (const auto& [start, length] : std::vector<std::pair<const char*, const char*>>{
              {"63", "2"}, {"0", "65"}, {"1", "64"}, {"0", "32768"}, {"0", "99999999999999999999"}, {"0", "1e309"}}) {
         const auto shown = add("f", start, length);
         ASSERT_EQ(shown.size(), 1U) << start << ' ' << length;
-        EXPECT_EQ(shown[0], messages::LENGHT_OVERLOADED);
+        EXPECT_EQ(shown[0], messages::lenghtOverloaded());
     }
     EXPECT_EQ(disk().usedCount(), 0);
     EXPECT_EQ(directory().rowCount(), 0U);
 }
 
-TEST_F(ContiguousAllocatorTest, LengthsBelowTheSixteenBitRangeAreRefusedAsOverloaded)
+TEST_F(ContiguousScreenTest, LengthsBelowTheSixteenBitRangeAreRefusedAsOverloaded)
 {
     for (const char* length : {"-32769", "-99999999999999999999", "-1e309"}) {
         const auto shown = add("f", "10", length);
         ASSERT_EQ(shown.size(), 1U) << length;
-        EXPECT_EQ(shown[0], messages::LENGHT_OVERLOADED);
+        EXPECT_EQ(shown[0], messages::lenghtOverloaded());
     }
     EXPECT_EQ(directory().rowCount(), 0U);
     EXPECT_TRUE(add("f", "10", "-32768").empty());
@@ -173,7 +172,7 @@ TEST_F(ContiguousAllocatorTest, LengthsBelowTheSixteenBitRangeAreRefusedAsOverlo
     EXPECT_EQ(disk().usedCount(), 0);
 }
 
-TEST_F(ContiguousAllocatorTest, TheWholeDiskAndItsLastBlock)
+TEST_F(ContiguousScreenTest, TheWholeDiskAndItsLastBlock)
 {
     EXPECT_TRUE(add("all", "0", "64").empty());
     EXPECT_EQ(disk().usedCount(), 64);
@@ -183,30 +182,30 @@ TEST_F(ContiguousAllocatorTest, TheWholeDiskAndItsLastBlock)
     EXPECT_FALSE(disk().isFree(63));
 }
 
-TEST_F(ContiguousAllocatorTest, ARunMeetingAUsedBlockPaintsNothing)
+TEST_F(ContiguousScreenTest, ARunMeetingAUsedBlockPaintsNothing)
 {
     ASSERT_TRUE(add("a", "10", "1").empty());
     const auto shown = add("b", "5", "6");  // 5..10, only the last block is taken
     ASSERT_EQ(shown.size(), 1U);
-    EXPECT_EQ(shown[0], messages::WRITE_DENIED);
+    EXPECT_EQ(shown[0], messages::writeDenied());
     EXPECT_EQ(disk().usedCount(), 1);
     for (int b = 5; b < 10; ++b)
         EXPECT_TRUE(disk().isFree(b)) << b;
     EXPECT_EQ(disk().colourOf(10), nthColour(0).packed());
     EXPECT_EQ(directory().rowCount(), 1U);
     EXPECT_EQ(screen.form().fields.text(Control::txFile), "b");
-    EXPECT_EQ(screen.form().fields.takeFocusRequest(), Control::cmAdd);
+    EXPECT_EQ(screen.takeFocusRequest(), Control::cmAdd);
 }
 
-TEST_F(ContiguousAllocatorTest, OnlyTheFirstFailingAllocationCheckIsReported)
+TEST_F(ContiguousScreenTest, OnlyTheFirstFailingAllocationCheckIsReported)
 {
     ASSERT_TRUE(add("a", "60", "4").empty());
     const auto shown = add("b", "60", "5");  // both beyond the disk and overlapping
     ASSERT_EQ(shown.size(), 1U);
-    EXPECT_EQ(shown[0], messages::LENGHT_OVERLOADED);
+    EXPECT_EQ(shown[0], messages::lenghtOverloaded());
 }
 
-TEST_F(ContiguousAllocatorTest, ZeroAndNegativeLengthsAreListedButPaintNothing)
+TEST_F(ContiguousScreenTest, ZeroAndNegativeLengthsAreListedButPaintNothing)
 {
     EXPECT_TRUE(add("zero", "0", "0").empty());
     EXPECT_TRUE(add("neg", "63", "-3").empty());
@@ -218,7 +217,7 @@ TEST_F(ContiguousAllocatorTest, ZeroAndNegativeLengthsAreListedButPaintNothing)
     EXPECT_EQ(row(2), (std::vector<std::string>{"  ", "2", "1"}));
 }
 
-TEST_F(ContiguousAllocatorTest, SameNameTwiceGivesTwoRowsInTwoColours)
+TEST_F(ContiguousScreenTest, SameNameTwiceGivesTwoRowsInTwoColours)
 {
     ASSERT_TRUE(add("dup", "0", "2").empty());
     ASSERT_TRUE(add("dup", "2", "2").empty());
@@ -230,7 +229,7 @@ TEST_F(ContiguousAllocatorTest, SameNameTwiceGivesTwoRowsInTwoColours)
     EXPECT_EQ(disk().colourOf(3), nthColour(1).packed());
 }
 
-TEST_F(ContiguousAllocatorTest, ARefusedAddStillConsumesAColour)
+TEST_F(ContiguousScreenTest, ARefusedAddStillConsumesAColour)
 {
     ASSERT_EQ(add("f", "70", "1").size(), 1U);
     ASSERT_TRUE(add("g", "0", "1").empty());
@@ -238,7 +237,7 @@ TEST_F(ContiguousAllocatorTest, ARefusedAddStillConsumesAColour)
     EXPECT_EQ(stream.drawn(), 6U);
 }
 
-TEST_F(ContiguousAllocatorTest, TheLenghtColumnNarrowsOnlyWhileTheNinthRowGoesIn)
+TEST_F(ContiguousScreenTest, TheLenghtColumnNarrowsOnlyWhileTheNinthRowGoesIn)
 {
     const float wide = 1013.55F;
     const float narrow = 733.95F;
@@ -249,12 +248,12 @@ TEST_F(ContiguousAllocatorTest, TheLenghtColumnNarrowsOnlyWhileTheNinthRowGoesIn
     }
 }
 
-TEST_F(ContiguousAllocatorTest, ClearFreesTheDiskEmptiesFieldsAndRowsButKeepsColumns)
+TEST_F(ContiguousScreenTest, ClearFreesTheDiskEmptiesFieldsAndRowsButKeepsColumns)
 {
     for (int n = 0; n < 9; ++n)
         ASSERT_TRUE(add("f", std::to_string(n), "1").empty());
     type("x", "1", "2");
-    (void)screen.form().fields.takeFocusRequest();
+    (void)screen.takeFocusRequest();
     const auto drawn = stream.drawn();
 
     screen.clear();
@@ -272,7 +271,7 @@ TEST_F(ContiguousAllocatorTest, ClearFreesTheDiskEmptiesFieldsAndRowsButKeepsCol
     EXPECT_EQ(disk().colourOf(0), nthColour(9).packed());  // a fresh colour, not the old one
 }
 
-TEST_F(ContiguousAllocatorTest, ReloadingStartsOverButKeepsTheScreensOwnVariables)
+TEST_F(ContiguousScreenTest, ReloadingStartsOverButKeepsTheScreensOwnVariables)
 {
     ASSERT_TRUE(add("a", "0", "4").empty());
     screen.unload();
@@ -290,7 +289,7 @@ TEST_F(ContiguousAllocatorTest, ReloadingStartsOverButKeepsTheScreensOwnVariable
     EXPECT_TRUE(screen.entryCheck());
 }
 
-TEST_F(ContiguousAllocatorTest, HostileTextNeverReachesTheDisk)
+TEST_F(ContiguousScreenTest, HostileTextNeverReachesTheDisk)
 {
     const std::string longName(100000, 'n');
     const std::vector<std::pair<std::string, std::string>> inputs{{"\t", "\t"}, {"1\n", "1"},

@@ -1,7 +1,6 @@
-#include "core/report_list_widget.h"
+#include "widgets/report_list_widget.h"
 
-#include "core/disk_grid_widget.h"
-#include "core/twips.h"
+#include "widgets/form_geometry.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QLabel;
+class QMessageBox;
 class QWidget;
 
 // Shows each message as a modal box with one OK button over the given window, and waits.
@@ -21,3 +23,7 @@ private:
     QWidget* m_parent;
     std::function<void()> m_beforeShow;
 };
+
+// The label in which a message box shows its icon. Qt offers no public way to it, so this is the
+// one place that finds it, by the object name that Qt gives it; it is null should Qt ever rename it.
+QLabel* messageBoxIconLabel(const QMessageBox& box);

@@ -1,7 +1,7 @@
-#include "core/entry_frame_widget.h"
+#include "widgets/entry_frame_widget.h"
 
 #include "core/entry_form.h"
-#include "core/method_window.h"
+#include "widgets/form_geometry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ QPushButton* button(const char* name, const QString& text, QWidget* parent, int 
     b->setObjectName(QString::fromLatin1(name));
     b->setAccessibleName(text);
     b->setAutoDefault(true);  // Enter on a focused button presses it, as Space does
-    MethodWindow::place(b, BUTTON_LEFT, top, BUTTON_WIDTH, BUTTON_HEIGHT);
+    place(b, BUTTON_LEFT, top, BUTTON_WIDTH, BUTTON_HEIGHT);
     return b;
 }
 
@@ -43,7 +43,7 @@ EntryFrameWidget::EntryFrameWidget(QWidget* parent, std::initializer_list<Row> r
         auto* label = new QLabel(QString::fromLatin1(row.caption), this);
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setAlignment(Qt::AlignCenter);
-        MethodWindow::place(label, CAPTION_LEFT, row.top, row.labelWidth, CAPTION_HEIGHT);
+        place(label, CAPTION_LEFT, row.top, row.labelWidth, CAPTION_HEIGHT);
         label->resize(label->size().expandedTo(label->sizeHint()));
         m_captions[row.field] = label;
 
@@ -52,7 +52,7 @@ EntryFrameWidget::EntryFrameWidget(QWidget* parent, std::initializer_list<Row> r
         box->setObjectName(name);
         box->setAccessibleName(label->text());
         label->setBuddy(box);
-        MethodWindow::place(box, FIELD_LEFT, row.top, FIELD_WIDTH, FIELD_HEIGHT);
+        place(box, FIELD_LEFT, row.top, FIELD_WIDTH, FIELD_HEIGHT);
         m_fields[row.field] = box;
 
         const Control field = row.field;

@@ -1,4 +1,4 @@
-#include "core/message_box_dialog.h"
+#include "widgets/message_box_dialog.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -69,7 +69,7 @@ void MessageBoxDialog::show(const Message& message)
     if (m_parent != nullptr)
         box.setFont(m_parent->font());
     box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, whatever the desktop's habit
-    if (auto* picture = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+    if (QLabel* picture = messageBoxIconLabel(box)) {
         // The icon says whether this is a notice or an error; say it to screen readers too.
         picture->setAccessibleName(iconName(message.icon));
         // Where the style has the icon in fewer pixels than the screen shows (its own pictures are
@@ -81,4 +81,9 @@ void MessageBoxDialog::show(const Message& message)
             picture->setPixmap(drawnIcon(message.icon, size, ratio));
     }
     box.exec();
+}
+
+QLabel* messageBoxIconLabel(const QMessageBox& box)
+{
+    return box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
 }

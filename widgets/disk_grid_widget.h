@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/block_cell_widget.h"
+#include "widgets/block_cell_widget.h"
 #include "core/block_disk.h"
 
-#include <QColor>
 #include <QWidget>
 
 #include <array>
@@ -32,5 +31,3 @@ private:
     std::array<BlockCellWidget*, BlockDisk::BLOCKS> m_cells{};
     std::array<BlockNumberWidget*, BlockDisk::BLOCKS> m_labels{};
 };
-
-QColor toQColor(ColourValue colour);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/backdrop_widget.h"
+#include "widgets/backdrop_widget.h"
 #include "core/control.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "core/disk_grid_widget.h"
+#include "widgets/disk_grid_widget.h"
 
-#include "core/twips.h"
+#include "widgets/form_geometry.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,8 +11,6 @@ constexpr int PITCH = 600;  // twips between neighbouring cells
 constexpr int CELL_LEFT = 1560;
 
 }  // namespace
-
-QColor toQColor(ColourValue colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
 
 DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
 {

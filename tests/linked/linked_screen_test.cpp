@@ -1,4 +1,4 @@
-#include "linked/linked_allocator.h"
+#include "linked/linked_screen.h"
 
 #include "core/random_stream.h"
 #include "support/printers.h"
@@ -44,16 +44,23 @@ private:
     unsigned m_next = 0;
 };
 
-// Drives one LinkedAllocator over a given stream, as its window would.
+// A linked screen whose disk a test can paint behind its back, for states the screen itself never
+// makes.
+class PaintableLinkedScreen final : public LinkedScreen {
+public:
+    using LinkedScreen::LinkedScreen;
+    void paintBehindItsBack(int block) { loaded().form.disk.paint(block, packColour(1, 1, 1)); }
+};
+
+// Drives one LinkedScreen over a given stream, as its window would.
 struct Driver {
     explicit Driver(RandomStream& stream) : share(stream) { screen.load(); }
 
     std::vector<Message> add(const std::string& file, const std::string& start, const std::string& length)
     {
-        auto& fields = screen.form().fields;
-        fields.setText(Control::txFile, file);
-        fields.setText(Control::txStart, start);
-        fields.setText(Control::txLenght, length);
+        screen.type(Control::txFile, file);
+        screen.type(Control::txStart, start);
+        screen.type(Control::txLenght, length);
         RecordingSink sink;
         screen.addFile(sink);
         return sink.shown;
@@ -66,7 +73,7 @@ struct Driver {
     }
     void walkToTheEnd()
     {
-        while (screen.isWalking())
+        while (screen.mode() == Mode::Walking)
             ASSERT_TRUE(next().empty());
     }
     std::string firstFree() const
@@ -77,10 +84,10 @@ struct Driver {
         return std::to_string(b);
     }
 
-    std::optional<Control> takeFocus() { return screen.form().fields.takeFocusRequest(); }
-    const LinkedForm& form() const { return screen.form(); }
+    std::optional<Control> takeFocus() { return screen.takeFocusRequest(); }
+    const Form& form() const { return screen.form(); }
     const BlockDisk& disk() const { return form().disk; }
-    const ReportList& directory() const { return form().directory.list(); }
+    const ReportList& directory() const { return form().list(Control::lvDirectory); }
     Cells row(std::size_t i) const { return directory().rows().at(i).cells; }
     bool shown(Control c) const { return form().fields.isEnabled(c) && form().fields.isVisible(c); }
     bool hidden(Control c) const { return !form().fields.isEnabled(c) && !form().fields.isVisible(c); }
@@ -94,7 +101,7 @@ struct Driver {
     }
 
     Share share;
-    LinkedAllocator screen{share};
+    PaintableLinkedScreen screen{share};
 };
 
 // Follows every listed file's chain through the block texts and checks that the disk, the
@@ -106,7 +113,7 @@ void expectConsistent(const Driver& d)
     std::set<int> owned;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const Cells& cells = rows[r].cells;
-        const bool open = d.screen.isWalking() && r + 1 == rows.size();
+        const bool open = d.screen.mode() == Mode::Walking && r + 1 == rows.size();
         const int length = std::stoi(cells[2]);
         int b = std::stoi(cells[1]);
         std::vector<int> chain;
@@ -127,7 +134,7 @@ void expectConsistent(const Driver& d)
         }
         if (open) {
             EXPECT_TRUE(d.disk().cell(chain.back()).text.empty());
-            EXPECT_EQ(static_cast<int>(chain.size()) + d.form().fileLength, length);
+            EXPECT_EQ(static_cast<int>(chain.size()) + d.screen.fileLength(), length);
             EXPECT_EQ(cells[3], "");
         } else {
             EXPECT_EQ(static_cast<int>(chain.size()), std::max(length, 1)) << "row " << r;
@@ -143,7 +150,7 @@ void expectConsistent(const Driver& d)
             EXPECT_EQ(d.disk().cell(b).text, "") << b;
         }
     }
-    if (!d.screen.isWalking()) {
+    if (d.screen.mode() != Mode::Walking) {
         EXPECT_EQ(painted, d.screen.usedTotal());
     }
 }
@@ -157,7 +164,7 @@ Cells fieldTexts(const Driver& d)
 
 }  // namespace
 
-TEST(LinkedAllocator, LoadStartsIdleOnAnEmptyDiskWithFourColumnsAndABareUsageLabel)
+TEST(LinkedScreen, LoadStartsIdleOnAnEmptyDiskWithFourColumnsAndABareUsageLabel)
 {
     ScriptedStream stream(std::vector<double>{});
     Driver d(stream);
@@ -165,9 +172,9 @@ TEST(LinkedAllocator, LoadStartsIdleOnAnEmptyDiskWithFourColumnsAndABareUsageLab
     EXPECT_EQ(d.disk().label(9), "9");
     EXPECT_EQ(fieldTexts(d), EMPTY_FIELDS);
     EXPECT_TRUE(d.idle());
-    EXPECT_FALSE(d.screen.isWalking());
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =");
-    EXPECT_EQ(d.form().fileLength, 0);
+    EXPECT_FALSE(d.screen.mode() == Mode::Walking);
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =");
+    EXPECT_EQ(d.screen.fileLength(), 0);
     EXPECT_TRUE(d.directory().isReportView());
     ASSERT_EQ(d.directory().columns().size(), 4U);
     const std::vector<std::pair<std::string, float>> columns{
@@ -181,7 +188,7 @@ TEST(LinkedAllocator, LoadStartsIdleOnAnEmptyDiskWithFourColumnsAndABareUsageLab
     EXPECT_EQ(stream.drawn(), 0U);
 }
 
-TEST(LinkedAllocator, AOneBlockFileIsFinishedByItsAdd)
+TEST(LinkedScreen, AOneBlockFileIsFinishedByItsAdd)
 {
     ScriptedStream stream(addThenBlocks(7));
     Driver d(stream);
@@ -191,7 +198,7 @@ TEST(LinkedAllocator, AOneBlockFileIsFinishedByItsAdd)
     EXPECT_EQ(d.disk().usedCount(), 1);
     EXPECT_EQ(d.row(0), (Cells{"one", "63", "1", ""}));
     EXPECT_EQ(d.directory().rows()[0].colour, packColour(7, 7, 7));
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =1");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =1");
     EXPECT_TRUE(d.idle());
     EXPECT_EQ(fieldTexts(d), EMPTY_FIELDS);
     EXPECT_EQ(d.form().fields.focusRequest(), Control::txFile);
@@ -199,7 +206,7 @@ TEST(LinkedAllocator, AOneBlockFileIsFinishedByItsAdd)
     EXPECT_EQ(stream.drawn(), 3U);
 }
 
-TEST(LinkedAllocator, TheWalkDrawsEachBlockRedrawingTakenOnesAndTheBlockThatWaits)
+TEST(LinkedScreen, TheWalkDrawsEachBlockRedrawingTakenOnesAndTheBlockThatWaits)
 {
     // Press 1 draws 10 (the waiting start block) and then 20; press 2 draws 10 (taken), 20 (waiting)
     // and then 33; press 3 takes 5 at once; press 4 closes the chain.
@@ -209,8 +216,8 @@ TEST(LinkedAllocator, TheWalkDrawsEachBlockRedrawingTakenOnesAndTheBlockThatWait
     EXPECT_TRUE(d.add("four", "10", "4").empty());
     EXPECT_EQ(d.disk().colourOf(10), colour);
     EXPECT_EQ(d.disk().cell(10).text, "");
-    EXPECT_EQ(d.form().lbToGo, "Blocks to Go =4");
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =4");
+    EXPECT_EQ(d.form().caption(Control::lbToGo), "Blocks to Go =4");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =4");
     EXPECT_TRUE(d.walking());
     EXPECT_EQ(d.takeFocus(), Control::cmNext);
     EXPECT_EQ(d.row(0), (Cells{"four", "10", "4", ""}));
@@ -221,19 +228,19 @@ TEST(LinkedAllocator, TheWalkDrawsEachBlockRedrawingTakenOnesAndTheBlockThatWait
     EXPECT_EQ(d.disk().colourOf(10), colour);
     EXPECT_TRUE(d.disk().isFree(20));  // drawn, painted by the next press
     EXPECT_EQ(d.disk().cell(20).text, "");
-    EXPECT_EQ(d.form().lbToGo, "Blocks to Go =3");
+    EXPECT_EQ(d.form().caption(Control::lbToGo), "Blocks to Go =3");
     expectConsistent(d);
 
     EXPECT_TRUE(d.next().empty());
     EXPECT_EQ(stream.drawn(), 8U);
     EXPECT_EQ(d.disk().cell(20).text, "33");
     EXPECT_EQ(d.disk().colourOf(20), colour);
-    EXPECT_EQ(d.form().lbToGo, "Blocks to Go =2");
+    EXPECT_EQ(d.form().caption(Control::lbToGo), "Blocks to Go =2");
 
     EXPECT_TRUE(d.next().empty());
     EXPECT_EQ(stream.drawn(), 9U);
     EXPECT_EQ(d.disk().cell(33).text, "5");
-    EXPECT_EQ(d.form().lbToGo, "Blocks to Go =1");
+    EXPECT_EQ(d.form().caption(Control::lbToGo), "Blocks to Go =1");
     EXPECT_TRUE(d.walking());
     EXPECT_FALSE(d.form().fields.focusRequest().has_value());  // Next keeps the focus
 
@@ -244,7 +251,7 @@ TEST(LinkedAllocator, TheWalkDrawsEachBlockRedrawingTakenOnesAndTheBlockThatWait
     EXPECT_EQ(d.row(0), (Cells{"four", "10", "4", "5"}));
     EXPECT_TRUE(d.idle());
     EXPECT_EQ(d.takeFocus(), Control::txFile);
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =4");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =4");
     EXPECT_EQ(d.disk().usedCount(), 4);
     expectConsistent(d);
 
@@ -252,7 +259,7 @@ TEST(LinkedAllocator, TheWalkDrawsEachBlockRedrawingTakenOnesAndTheBlockThatWait
     EXPECT_EQ(d.disk().usedCount(), 4);
 }
 
-TEST(LinkedAllocator, AddRefusalsComeInTheirOrderWithTheirMessages)
+TEST(LinkedScreen, AddRefusalsComeInTheirOrderWithTheirMessages)
 {
     ScriptedStream stream(std::vector<double>(3 * 40, 0.5));
     Driver d(stream);
@@ -262,32 +269,36 @@ TEST(LinkedAllocator, AddRefusalsComeInTheirOrderWithTheirMessages)
     };
 
     EXPECT_EQ(d.add("", "", ""),
-        (std::vector<Message>{messages::FILENAME_MISSING, messages::START_NOT_NUMERIC, messages::LENGHT_NOT_NUMERIC}));
+        (std::vector<Message>{messages::filenameMissing(), messages::startNotNumeric(), messages::lenghtNotNumeric()}));
     EXPECT_EQ(d.form().fields.focusRequest(), Control::cmAdd);
     EXPECT_FALSE(d.screen.entryCheck());
     for (const char* start : {"64", "-1", "63.5", "-0.6", "32768", "-32769", "99999999999999999999", "1e309"})
-        EXPECT_EQ(one(d.add("f", start, "999999")), messages::START_NOT_ALLOWED) << start;
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =");  // a refused Add leaves the label alone
+        EXPECT_EQ(one(d.add("f", start, "999999")), messages::startNotAllowed()) << start;
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =");  // a refused Add leaves the label alone
 
     EXPECT_EQ(one(d.add("f", "0", "65")), spaceNotEnough("65"));
     EXPECT_EQ(one(d.add("f", "0", "32768")), spaceNotEnough("32768"));
-    EXPECT_EQ(one(d.add("f", "0", "1e309")), spaceNotEnough("2147483647"));  // the reading saturates
-    EXPECT_EQ(one(d.add("f", "0", "-32769")), messages::LENGHT_OVERLOADED);  // below the field's range
+    // The sum is shown in full, however long the typed length; one too long to write is refused.
+    EXPECT_EQ(one(d.add("f", "0", "1e10")), spaceNotEnough("10000000000"));
+    EXPECT_EQ(one(d.add("f", "0", "1e309")), spaceNotEnough("1" + std::string(309, '0')));
+    EXPECT_EQ(one(d.add("f", "0", "1e401")), messages::lenghtOverloaded());
+    EXPECT_EQ(one(d.add("f", "0", "-32769")), messages::lenghtOverloaded());  // below the field's range
 
     ASSERT_TRUE(d.add("a", "0", "1").empty());
-    EXPECT_EQ(one(d.add("f", "0", "65")), messages::WRITE_DENIED);  // the start is judged first
+    EXPECT_EQ(one(d.add("f", "0", "65")), messages::writeDenied());  // the start is judged first
     EXPECT_EQ(one(d.add("f", "1", "32767")), spaceNotEnough("32768"));
+    EXPECT_EQ(one(d.add("f", "1", "99999999999999999999.5")), spaceNotEnough("100000000000000000001"));
     EXPECT_EQ(one(d.add("f", "1", "2147483647")), spaceNotEnough("2147483648"));  // no overflow
     EXPECT_EQ(d.form().fields.focusRequest(), Control::cmAdd);
     EXPECT_EQ(fieldTexts(d), (Cells{"f", "1", "2147483647"}));  // the fields keep their text
     EXPECT_EQ(d.directory().rowCount(), 1U);
     EXPECT_EQ(d.disk().usedCount(), 1);
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =1");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =1");
     EXPECT_TRUE(d.idle());
-    EXPECT_EQ(stream.drawn(), 3U * 17U);  // every press drew its colour, refused or not
+    EXPECT_EQ(stream.drawn(), 3U * 20U);  // every press drew its colour, refused or not
 }
 
-TEST(LinkedAllocator, TheSpaceCheckCountsWhatTheDirectoryListsUpToSixtyFourExactly)
+TEST(LinkedScreen, TheSpaceCheckCountsWhatTheDirectoryListsUpToSixtyFourExactly)
 {
     CyclingStream stream;
     Driver d(stream);
@@ -297,14 +308,14 @@ TEST(LinkedAllocator, TheSpaceCheckCountsWhatTheDirectoryListsUpToSixtyFourExact
     d.walkToTheEnd();
     EXPECT_EQ(d.add("c", d.firstFree(), "15"), std::vector<Message>{spaceNotEnough("65")});
     ASSERT_TRUE(d.add("c", d.firstFree(), "14").empty());
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =64");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =64");
     d.walkToTheEnd();
     EXPECT_EQ(d.disk().usedCount(), 64);
     expectConsistent(d);
-    EXPECT_EQ(d.add("d", "0", "1"), std::vector<Message>{messages::WRITE_DENIED});
+    EXPECT_EQ(d.add("d", "0", "1"), std::vector<Message>{messages::writeDenied()});
 }
 
-TEST(LinkedAllocator, FilesListedWithALengthBelowOneCountAsTheirStartBlock)
+TEST(LinkedScreen, FilesListedWithALengthBelowOneCountAsTheirStartBlock)
 {
     CyclingStream stream;
     Driver d(stream);
@@ -314,7 +325,7 @@ TEST(LinkedAllocator, FilesListedWithALengthBelowOneCountAsTheirStartBlock)
     EXPECT_EQ(d.row(0), (Cells{"zero", "0", "0", ""}));
     EXPECT_EQ(d.row(1), (Cells{"neg", "1", "-3", ""}));
     EXPECT_EQ(d.disk().cell(1).text, "-1");
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =3");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =3");
     EXPECT_EQ(d.screen.usedTotal(), 3);
     EXPECT_TRUE(d.idle());
 
@@ -323,11 +334,11 @@ TEST(LinkedAllocator, FilesListedWithALengthBelowOneCountAsTheirStartBlock)
     ASSERT_TRUE(d.add("big", "10", "61").empty());
     d.walkToTheEnd();
     EXPECT_EQ(d.disk().usedCount(), 64);
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =64");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =64");
     expectConsistent(d);
 }
 
-TEST(LinkedAllocator, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
+TEST(LinkedScreen, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
 {
     // Blocks painted behind the directory's back stand for any way the count could go wrong.
     ScriptedStream stream(addThenBlocks(4, {30}));
@@ -336,7 +347,7 @@ TEST(LinkedAllocator, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
     ASSERT_TRUE(d.next().empty());
     for (int b = 1; b < BlockDisk::BLOCKS; ++b) {
         if (b != 30)
-            d.screen.form().disk.paint(b, packColour(1, 1, 1));
+            d.screen.paintBehindItsBack(b);
     }
     // Block 30 is free, but it is the one waiting for its successor.
     const auto shown = d.next();
@@ -347,7 +358,7 @@ TEST(LinkedAllocator, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
     EXPECT_EQ(d.disk().cell(30).text, "-1");
     EXPECT_EQ(d.disk().colourOf(30), packColour(4, 4, 4));
     EXPECT_EQ(d.row(0), (Cells{"f", "0", "2", "30"}));
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =2");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =2");
     EXPECT_TRUE(d.idle());
     EXPECT_EQ(d.form().fields.focusRequest(), Control::txFile);
 
@@ -355,7 +366,7 @@ TEST(LinkedAllocator, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
     ScriptedStream second(addThenBlocks(5));
     Driver e(second);
     for (int b = 1; b < BlockDisk::BLOCKS; ++b)
-        e.screen.form().disk.paint(b, packColour(1, 1, 1));
+        e.screen.paintBehindItsBack(b);
     ASSERT_TRUE(e.add("g", "0", "3").empty());
     EXPECT_EQ(e.next().size(), 1U);
     EXPECT_EQ(e.row(0), (Cells{"g", "0", "1", "0"}));
@@ -363,7 +374,7 @@ TEST(LinkedAllocator, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
     EXPECT_TRUE(e.idle());
 }
 
-TEST(LinkedAllocator, TheEndColumnNarrowsFromTheAddThatFindsNineRows)
+TEST(LinkedScreen, TheEndColumnNarrowsFromTheAddThatFindsNineRows)
 {
     ScriptedStream stream(std::vector<double>(3 * 11, 0.3));
     Driver d(stream);
@@ -378,7 +389,7 @@ TEST(LinkedAllocator, TheEndColumnNarrowsFromTheAddThatFindsNineRows)
     EXPECT_EQ(d.directory().columns()[3].width, 733.95F);
 }
 
-TEST(LinkedAllocator, ClearDuringAWalkEndsItOnAnEmptyDisk)
+TEST(LinkedScreen, ClearDuringAWalkEndsItOnAnEmptyDisk)
 {
     std::vector<double> values = addThenBlocks(2, {40});
     for (const double v : addThenBlocks(3))
@@ -387,7 +398,7 @@ TEST(LinkedAllocator, ClearDuringAWalkEndsItOnAnEmptyDisk)
     Driver d(stream);
     ASSERT_TRUE(d.add("f", "12", "6").empty());
     ASSERT_TRUE(d.next().empty());
-    d.screen.form().fields.setText(Control::txFile, "typed");
+    d.screen.type(Control::txFile, "typed");
     (void)d.takeFocus();
 
     d.screen.clear();
@@ -399,9 +410,9 @@ TEST(LinkedAllocator, ClearDuringAWalkEndsItOnAnEmptyDisk)
     EXPECT_EQ(fieldTexts(d), EMPTY_FIELDS);
     EXPECT_TRUE(d.idle());
     EXPECT_EQ(d.takeFocus(), Control::txFile);
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =0");
-    EXPECT_EQ(d.form().lbToGo, "Blocks to Go =5");  // hidden, and left as it was
-    EXPECT_EQ(d.form().fileLength, 0);
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =0");
+    EXPECT_EQ(d.form().caption(Control::lbToGo), "Blocks to Go =5");  // hidden, and left as it was
+    EXPECT_EQ(d.screen.fileLength(), 0);
     EXPECT_EQ(d.screen.curBlock(), 0);
     EXPECT_EQ(d.screen.drawnBlock(), 0);
     EXPECT_EQ(d.screen.currentColour(), (FileColour{2, 2, 2}));
@@ -411,10 +422,10 @@ TEST(LinkedAllocator, ClearDuringAWalkEndsItOnAnEmptyDisk)
     EXPECT_EQ(stream.drawn(), 4U);
     ASSERT_TRUE(d.add("g", "12", "1").empty());
     EXPECT_EQ(d.disk().usedCount(), 1);
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =1");
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =1");
 }
 
-TEST(LinkedAllocator, DuringAWalkAddIsRefusedButTheFieldChecksStillRun)
+TEST(LinkedScreen, DuringAWalkAddIsRefusedButTheFieldChecksStillRun)
 {
     ScriptedStream stream(addThenBlocks(6));
     Driver d(stream);
@@ -426,22 +437,22 @@ TEST(LinkedAllocator, DuringAWalkAddIsRefusedButTheFieldChecksStillRun)
     EXPECT_EQ(fieldTexts(d), (Cells{"g", "5", "1"}));
 
     RecordingSink sink;
-    d.screen.form().fields.setText(Control::txLenght, "x");
+    d.screen.type(Control::txLenght, "x");
     d.screen.enterPressed(Control::txStart, sink);
     d.screen.enterPressed(Control::txLenght, sink);
-    EXPECT_EQ(sink.shown, std::vector<Message>{messages::LENGHT_NOT_NUMERIC});
+    EXPECT_EQ(sink.shown, std::vector<Message>{messages::lenghtNotNumeric()});
     EXPECT_EQ(d.form().fields.focusRequest(), Control::txLenght);  // Add cannot take it
     EXPECT_TRUE(d.walking());
 }
 
-TEST(LinkedAllocator, ReloadingStartsIdleButKeepsTheScreensOwnVariables)
+TEST(LinkedScreen, ReloadingStartsIdleButKeepsTheScreensOwnVariables)
 {
     ScriptedStream stream(addThenBlocks(8, {50}));
     Driver d(stream);
     ASSERT_TRUE(d.add("f", "3", "5").empty());
     ASSERT_TRUE(d.next().empty());
     d.screen.unload();
-    EXPECT_FALSE(d.screen.isWalking());
+    EXPECT_FALSE(d.screen.mode() == Mode::Walking);
     RecordingSink sink;
     d.screen.addFile(sink);
     d.screen.nextBlock(sink);
@@ -452,8 +463,8 @@ TEST(LinkedAllocator, ReloadingStartsIdleButKeepsTheScreensOwnVariables)
     EXPECT_TRUE(d.idle());
     EXPECT_EQ(d.disk().usedCount(), 0);
     EXPECT_EQ(d.directory().rowCount(), 0U);
-    EXPECT_EQ(d.form().lbCurTotal, "Current Block Usage =");
-    EXPECT_EQ(d.form().fileLength, 0);
+    EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =");
+    EXPECT_EQ(d.screen.fileLength(), 0);
     EXPECT_EQ(d.screen.curBlock(), 50);
     EXPECT_EQ(d.screen.drawnBlock(), 50);
     EXPECT_EQ(d.screen.currentColour(), (FileColour{8, 8, 8}));
@@ -462,7 +473,7 @@ TEST(LinkedAllocator, ReloadingStartsIdleButKeepsTheScreensOwnVariables)
     EXPECT_EQ(stream.drawn(), 4U);
 }
 
-TEST(LinkedAllocator, HostileTextGetsAMessageOrAnHonestFile)
+TEST(LinkedScreen, HostileTextGetsAMessageOrAnHonestFile)
 {
     ScriptedStream stream(std::vector<double>(3 * 20, 0.7));
     Driver d(stream);
@@ -484,7 +495,7 @@ TEST(LinkedAllocator, HostileTextGetsAMessageOrAnHonestFile)
     expectConsistent(d);
 }
 
-TEST(LinkedAllocator, AnyOrderOfPressesKeepsDiskDirectoryAndLabelsInStep)
+TEST(LinkedScreen, AnyOrderOfPressesKeepsDiskDirectoryAndLabelsInStep)
 {
     ProgramRandomStream stream;
     Driver d(stream);
@@ -498,7 +509,7 @@ TEST(LinkedAllocator, AnyOrderOfPressesKeepsDiskDirectoryAndLabelsInStep)
         if (action < 24) {
             const auto start = std::to_string(static_cast<int>(pick() % 70) - 3);
             const auto& length = lengths[pick() % lengths.size()];
-            const bool wasWalking = d.screen.isWalking();
+            const bool wasWalking = d.screen.mode() == Mode::Walking;
             const auto rows = d.directory().rowCount();
             const auto shown = d.add("f" + std::to_string(step), start, length);
             labelSet = labelSet || d.directory().rowCount() > rows;
@@ -514,16 +525,16 @@ TEST(LinkedAllocator, AnyOrderOfPressesKeepsDiskDirectoryAndLabelsInStep)
             d.screen.load();
             labelSet = false;
         } else {
-            const bool wasWalking = d.screen.isWalking();
+            const bool wasWalking = d.screen.mode() == Mode::Walking;
             ASSERT_TRUE(d.next().empty());
-            closed += static_cast<int>(wasWalking && !d.screen.isWalking());
+            closed += static_cast<int>(wasWalking && d.screen.mode() != Mode::Walking);
         }
         ASSERT_TRUE(d.idle() || d.walking()) << "step " << step;
-        ASSERT_EQ(d.walking(), d.screen.isWalking());
+        ASSERT_EQ(d.walking(), d.screen.mode() == Mode::Walking);
         expectConsistent(d);
         if (::testing::Test::HasFailure())
             FAIL() << "after step " << step;
-        EXPECT_EQ(d.form().lbCurTotal,
+        EXPECT_EQ(d.form().caption(Control::lbCurTotal),
             labelSet ? "Current Block Usage =" + std::to_string(d.screen.usedTotal()) : "Current Block Usage =");
     }
     // The run went through many whole chains and often met a disk too full for the request.

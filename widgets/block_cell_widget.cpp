@@ -1,4 +1,4 @@
-#include "core/block_cell_widget.h"
+#include "widgets/block_cell_widget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/screen.h"
+
+// The contiguous screen: every file takes one unbroken run of blocks, given by start and length,
+// placed whole by Add.
+class ContiguousScreen : public Screen {
+public:
+    static constexpr int DIRECTORY_WIDTH = 3495;  // twips
+
+    explicit ContiguousScreen(Share& share) : Screen(ScreenId::Contiguous, share) {}
+
+    // Empty disk, empty fields, an empty directory with new columns.
+    void load() override;
+    // Checks the fields, then places the whole run or refuses it with one message.
+    void addFile(MessageSink& sink) override;
+    // Frees the disk, empties the fields and the directory.
+    void clear() override;
+};

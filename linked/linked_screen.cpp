@@ -1,0 +1,176 @@
+#include "linked/linked_screen.h"
+
+#include "core/number_reading.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr std::int32_t LOWEST_LENGTH = -32768;  // the length field holds 16 bits
+constexpr std::size_t LENGHT_COLUMN = 2;
+constexpr std::size_t END_COLUMN = 3;
+
+}  // namespace
+
+void LinkedScreen::load()
+{
+    Form& f = startLoad({BlockDisk{}, EntryForm{{Control::txFile, Control::txStart, Control::txLenght}},
+                            {{Control::lvDirectory, ReportList{DIRECTORY_WIDTH}}},
+                            // As designed: the usage shows no number until the first Add or Clear.
+                            {{Control::lbCurTotal, std::string(USAGE_CAPTION)}, {Control::lbToGo, "Blocks to Go"}}})
+                  .form;
+    f.disk.reset();
+    f.fields.clearFields();
+    m_fileLength = 0;
+    setWalking(false);
+    ReportList& directory = f.list(Control::lvDirectory);
+    directory.addColumns({{"File", 30}, {"Start", 21}, {"Lenght", 25}, {"End", 21}});
+    directory.clearRows();
+}
+
+std::int32_t LinkedScreen::usedTotal() const
+{
+    std::int32_t total = 0;
+    for (const FileRecord& file : files())
+        total += file.countedLength;
+    return total;
+}
+
+void LinkedScreen::setWalking(bool walking)
+{
+    Loaded& l = loaded();
+    l.mode = walking ? Mode::Walking : Mode::Idle;
+    EntryForm& fields = l.form.fields;
+    for (const Control c : {Control::cmNext, Control::lbToGo}) {
+        fields.setEnabled(c, walking);
+        fields.setVisible(c, walking);
+    }
+    fields.setEnabled(Control::cmAdd, !walking);
+}
+
+void LinkedScreen::addFile(MessageSink& sink)
+{
+    if (!isLoaded() || mode() == Mode::Walking)
+        return;
+    Loaded& l = loaded();
+    Form& f = l.form;
+    if (!m_entry.openAdd(m_share, f.fields, sink))
+        return;
+    const auto start = readStartBlock(f.fields, sink);
+    if (!start)
+        return;
+    if (!f.disk.isFree(*start)) {
+        sink.show(messages::writeDenied());
+        return;
+    }
+    const std::string& lengthText = f.fields.text(Control::txLenght);
+    m_fileLength = readNumber(lengthText).value_or(0);
+    // The sum is shown as typed, however large; a length too long to write out is refused as one
+    // below the field's range is.
+    const auto exactLength = roundedDecimal(lengthText);
+    if (m_fileLength < LOWEST_LENGTH || !exactLength) {
+        sink.show(messages::lenghtOverloaded());
+        return;
+    }
+    // A file listed with a length below 1 still takes its start block, so it counts as one.
+    const std::int32_t counted = std::max(m_fileLength, std::int32_t{1});
+    const std::int32_t used = usedTotal();
+    const std::int64_t total = std::int64_t{counted} + used;
+    if (total > BlockDisk::BLOCKS) {
+        sink.show(messages::spaceNotEnough(
+            m_fileLength >= 1 ? addToDecimal(*exactLength, static_cast<unsigned>(used)) : std::to_string(total)));
+        return;
+    }
+    f.captions[Control::lbCurTotal] = withNumber(USAGE_CAPTION, total);
+
+    const ColourValue colour = m_entry.currentColour.packed();
+    f.disk.paint(*start, colour);
+    ReportList& directory = f.list(Control::lvDirectory);
+    directory.setColumnPercent(END_COLUMN, directory.rowCount() > 8 ? 13 : 21);
+    const std::string& name = f.fields.text(Control::txFile);
+    directory.appendRow({{name, std::to_string(*start), std::to_string(m_fileLength), ""}, colour});
+    FileRecord& file = l.files.emplace_back();
+    file.name = name;
+    file.colour = colour;
+    file.start = *start;
+    file.typedLength = m_fileLength;
+    file.countedLength = counted;
+    file.blocks = {{*start, BlockRole::Data}};
+    f.fields.clearFields();
+    if (m_fileLength < 2) {
+        f.disk.setText(*start, "-1");
+        f.fields.moveFocus(Control::txFile);
+        return;
+    }
+    setWalking(true);
+    file.complete = false;
+    f.captions[Control::lbToGo] = withNumber(TO_GO_CAPTION, m_fileLength);
+    f.fields.moveFocus(Control::cmNext);
+    m_curBlock = *start;
+    --m_fileLength;
+}
+
+void LinkedScreen::nextBlock(MessageSink& sink)
+{
+    if (mode() != Mode::Walking)
+        return;
+    Loaded& l = loaded();
+    Form& f = l.form;
+    FileRecord& file = l.files.back();
+    if (m_fileLength == 0) {
+        closeChain();
+        return;
+    }
+    const auto drawn = m_share.drawBlockWhere([&f, this](int b) { return f.disk.isFree(b) && b != m_curBlock; });
+    if (!drawn) {
+        // Only a disk that holds more than the directory accounts for gets here. The file keeps the
+        // blocks it has, and its row says how many.
+        file.countedLength = static_cast<std::int32_t>(file.blocks.size());
+        file.cutShort = true;
+        f.list(Control::lvDirectory).setCell(l.files.size() - 1, LENGHT_COLUMN, std::to_string(file.countedLength));
+        m_fileLength = 0;
+        f.captions[Control::lbCurTotal] = withNumber(USAGE_CAPTION, usedTotal());
+        closeChain();
+        sink.show(messages::chainCutShort(m_curBlock));
+        return;
+    }
+    m_nextBlock = *drawn;
+    f.disk.setText(m_curBlock, std::to_string(m_nextBlock));
+    f.disk.paint(m_curBlock, m_entry.currentColour.packed());
+    file.blocks.push_back({m_nextBlock, BlockRole::Data});
+    m_curBlock = m_nextBlock;
+    f.captions[Control::lbToGo] = withNumber(TO_GO_CAPTION, m_fileLength);
+    --m_fileLength;
+}
+
+void LinkedScreen::closeChain()
+{
+    Loaded& l = loaded();
+    Form& f = l.form;
+    setWalking(false);
+    f.disk.setText(m_curBlock, "-1");
+    f.disk.paint(m_curBlock, m_entry.currentColour.packed());
+    f.list(Control::lvDirectory).setCell(l.files.size() - 1, END_COLUMN, std::to_string(m_curBlock));
+    l.files.back().complete = true;
+    f.fields.moveFocus(Control::txFile);
+}
+
+void LinkedScreen::clear()
+{
+    if (!isLoaded())
+        return;
+    Loaded& l = loaded();
+    Form& f = l.form;
+    f.disk.reset();
+    f.disk.clearTexts();
+    f.fields.clearFields();
+    setWalking(false);
+    f.fields.moveFocus(Control::txFile);
+    f.list(Control::lvDirectory).clearRows();
+    l.files.clear();
+    m_fileLength = 0;
+    m_curBlock = 0;
+    m_nextBlock = 0;
+    f.captions[Control::lbCurTotal] = withNumber(USAGE_CAPTION, usedTotal());
+}

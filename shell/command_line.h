@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/screen_table.h"
+
+#include <string>
+#include <vector>
+
+// What the command line asks of a run.
+struct StartOptions {
+    ScreenId firstScreen = ScreenId::IndexedL;
+};
+
+// Pellucor's own options read out of a command line.
+struct CommandLine {
+    enum class Outcome { Run, Help, Version, Error };
+
+    Outcome outcome = Outcome::Run;
+    StartOptions options;
+    std::string error;  // for Outcome::Error
+    // The arguments that are not Pellucor's, in order: the toolkit's own options, or mistakes.
+    std::vector<std::string> others;
+};
+
+// Reads the arguments that follow the program's name. Pellucor's options are checked here and a
+// bad one is an error; every other argument is kept in `others`, since the toolkit takes its own
+// options out of the command line only once it runs, and judged then.
+CommandLine readCommandLine(const std::vector<std::string>& arguments);
+// The error for the first argument that neither Pellucor nor the toolkit took.
+std::string unknownArgumentError(const std::string& argument);
+
+// The help that --help prints and every error follows.
+std::string usageText();
+std::string versionText();

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/control.h"
+#include "core/screen_table.h"
+#include "widgets/message_box_dialog.h"
+
+#include <QMainWindow>
+
+#include <initializer_list>
+#include <map>
+
+class DiskGridWidget;
+class EntryFrameWidget;
+class QLabel;
+class QPushButton;
+class ReportListWidget;
+class Screen;
+
+// The window of a method screen: a fixed-size window with the program's icon, a white client area
+// with the decorative picture, the disk grid, the menu bar and modal message boxes, plus the
+// controls that each screen's window adds at its twips positions. It forwards the user's events to
+// the screen and renders the screen's form after each; it decides nothing itself. The shell loads
+// the screen before it builds the window and unloads it when the window goes.
+class MethodWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The caption, the client size and the menus come from the screen's entry in the screen table.
+    explicit MethodWindow(Screen& screen);
+
+    Screen& screenObject() const { return m_screen; }
+    QWidget* client() const;
+    DiskGridWidget* grid() const { return m_grid; }
+
+    // Brings every control up to date with the screen's form: the disk, the lists, the captions,
+    // the fields' texts, what is enabled and shown, and where the focus goes.
+    void render();
+    // Shows the window in the centre of the screen.
+    void showCentred();
+
+    void onAddClicked();
+    void onNextClicked();
+    void onClearClicked();
+    void onRowClicked(int row);
+
+signals:
+    void exitRequested();
+    void switchRequested(ScreenId target);
+    void aboutRequested();
+    // The close box was used.
+    void closed();
+
+protected:
+    // The entry frame at its place in twips, its fields' typing and Enter wired to the screen.
+    void addEntryFrame(EntryFrameWidget* frame, int left, int top, int width, int height);
+    // The heading "Directory" and the directory list below it, at the given left edge and width.
+    ReportListWidget* addDirectory(int left, int width);
+    // A report list the screen fills, such as the index list.
+    ReportListWidget* addList(Control control, const QString& accessibleName, int left, int top, int width, int height);
+    // A label whose caption the screen writes.
+    QLabel* addLabel(Control control, int left, int top, int width, int height);
+    // "Next Block >" at left, top in twips.
+    QPushButton* addNextButton(int left, int top);
+    // The widget that stands for a control, so that its focus, enabled and shown states follow the form.
+    void registerControl(Control control, QWidget* widget);
+    // Tab goes from each widget to the next, in the order given; null entries (controls a screen lacks) are passed over.
+    static void chainTabOrder(std::initializer_list<QWidget*> widgets);
+    MessageSink& messages() { return m_messages; }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+
+    Screen& m_screen;
+    DiskGridWidget* m_grid = nullptr;
+    MessageBoxDialog m_messages;
+    std::map<Control, QWidget*> m_controls;
+};
