@@ -303,3 +303,32 @@ TEST_F(ContiguousScreenTest, HostileTextNeverReachesTheDisk)
     EXPECT_TRUE(add(longName, "0", "1").empty());
     EXPECT_EQ(row(0)[0], longName);
 }
+
+TEST_F(ContiguousScreenTest, FilesAreRecordedAsAddedAndGoWithClearAndUnload)
+{
+    ASSERT_TRUE(add("a", "5", "3").empty());
+    ASSERT_TRUE(add("zero", "0", "0").empty());
+    ASSERT_TRUE(add("back", "1", "-4").empty());
+    ASSERT_EQ(add("refused", "6", "2").size(), 1U);
+    const auto& files = screen.files();
+    ASSERT_EQ(files.size(), 3U);
+    EXPECT_EQ(files[0].name, "a");
+    EXPECT_EQ(files[0].colour, nthColour(0).packed());
+    EXPECT_EQ(files[0].start, 5);
+    EXPECT_FALSE(files[0].number.has_value());
+    EXPECT_EQ(files[0].blocks, (std::vector<HeldBlock>{{5, BlockRole::Data}, {6, BlockRole::Data}, {7, BlockRole::Data}}));
+    // A length of 0 or below is listed as typed and holds nothing.
+    for (const auto& [i, typed] : {std::pair{1, 0}, {2, -4}}) {
+        EXPECT_EQ(files[static_cast<std::size_t>(i)].typedLength, typed);
+        EXPECT_EQ(files[static_cast<std::size_t>(i)].countedLength, 0);
+        EXPECT_TRUE(files[static_cast<std::size_t>(i)].blocks.empty());
+    }
+    EXPECT_EQ(screen.mode(), Mode::Idle);
+    screen.clear();
+    EXPECT_TRUE(screen.files().empty());
+    ASSERT_TRUE(add("b", "0", "1").empty());
+    screen.unload();
+    EXPECT_TRUE(screen.files().empty());
+    screen.load();
+    EXPECT_TRUE(screen.files().empty());
+}

@@ -77,7 +77,7 @@ private slots:
             QTimer::singleShot(0, this, [&shown] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box != nullptr);
-                shown = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))->pixmap();
+                shown = messageBoxIconLabel(*box)->pixmap();
                 box->accept();
             });
             messages.show({"not allow to insert", "Write Denied", icon});

@@ -3,6 +3,7 @@
 #include "indexed_fixture.h"
 
 #include <random>
+#include <type_traits>
 
 namespace {
 
@@ -213,4 +214,40 @@ TYPED_TEST(IndexedScreenTest, AFullTableLeavesNoBlockToDraw)
     ASSERT_TRUE(t.place("all", "56").empty());
     ASSERT_TRUE(t.screen->heldBlocks().all());
     EXPECT_EQ(t.disk().usedCount(), BlockDisk::BLOCKS);
+}
+
+TYPED_TEST(IndexedScreenTest, FilesHoldTheirBlocksInReadingOrderWithTheIndexBlocksMarked)
+{
+    auto& t = this->fixture;
+    const bool multilevel = std::is_same_v<TypeParam, MultilevelIndexScheme>;
+    ASSERT_TRUE(t.add("f", "9").empty());
+    t.press();
+    t.press();
+    ASSERT_EQ(t.screen->files().size(), 1U);
+    const FileRecord& placing = t.screen->files()[0];
+    EXPECT_FALSE(placing.complete);
+    EXPECT_EQ(placing.number, 0);
+    EXPECT_EQ(placing.typedLength, 9);
+    EXPECT_EQ(placing.countedLength, 9);
+    // Indexed_L: index block 0, then its data; Indexed_M: "1st" at Add, a second-level block, data.
+    const std::vector<BlockRole> roles = multilevel
+        ? std::vector<BlockRole>{BlockRole::FirstLevelIndex, BlockRole::Index, BlockRole::Data}
+        : std::vector<BlockRole>{BlockRole::Index, BlockRole::Data};
+    ASSERT_EQ(placing.blocks.size(), roles.size());
+    for (std::size_t i = 0; i < roles.size(); ++i)
+        EXPECT_EQ(placing.blocks[i].role, roles[i]) << i;
+    EXPECT_EQ(placing.colour, t.rows().front().colour);
+    t.finish();
+    EXPECT_TRUE(t.screen->files()[0].complete);
+    EXPECT_EQ(t.screen->files()[0].blocks.size(), multilevel ? 12U : 11U);
+
+    // A refused file keeps its number but is not a file; a length of 0 is one that holds little.
+    ASSERT_EQ(t.add("big", "60").size(), 1U);
+    ASSERT_TRUE(t.place("none", "0").empty());
+    ASSERT_EQ(t.screen->files().size(), 2U);
+    EXPECT_EQ(t.screen->files()[1].number, 2);
+    EXPECT_EQ(t.screen->files()[1].blocks.size(), multilevel ? 1U : 0U);
+    t.screen->unload();
+    t.screen->load();
+    EXPECT_TRUE(t.screen->files().empty());
 }

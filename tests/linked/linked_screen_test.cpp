@@ -541,3 +541,41 @@ TEST(LinkedScreen, AnyOrderOfPressesKeepsDiskDirectoryAndLabelsInStep)
     EXPECT_GT(closed, 200);
     EXPECT_GT(full, 50);
 }
+
+TEST(LinkedScreen, FilesHoldTheirChainInOrderWhileWalkingAndWhenCutShort)
+{
+    std::vector<double> values = addThenBlocks(2, {40, 12});
+    for (const double v : addThenBlocks(3))
+        values.push_back(v);
+    ScriptedStream stream(values);
+    Driver d(stream);
+    ASSERT_TRUE(d.add("walk", "7", "3").empty());
+    ASSERT_TRUE(d.next().empty());
+    ASSERT_EQ(d.screen.files().size(), 1U);
+    const FileRecord& walking = d.screen.files()[0];
+    EXPECT_FALSE(walking.complete);
+    EXPECT_EQ(walking.countedLength, 3);  // the whole file counts from its Add
+    EXPECT_EQ(walking.blocks, (std::vector<HeldBlock>{{7, BlockRole::Data}, {40, BlockRole::Data}}));
+    d.walkToTheEnd();
+    EXPECT_TRUE(d.screen.files()[0].complete);
+    EXPECT_EQ(d.screen.files()[0].blocks.back().block, 12);
+
+    ASSERT_TRUE(d.add("short", "20", "-2").empty());
+    EXPECT_EQ(d.screen.files()[1].typedLength, -2);
+    EXPECT_EQ(d.screen.files()[1].countedLength, 1);
+    EXPECT_EQ(d.screen.files()[1].blocks, (std::vector<HeldBlock>{{20, BlockRole::Data}}));
+
+    // A chain cut short on a full disk counts the blocks it got.
+    ScriptedStream second(addThenBlocks(5));
+    Driver e(second);
+    for (int b = 1; b < BlockDisk::BLOCKS; ++b)
+        e.screen.paintBehindItsBack(b);
+    ASSERT_TRUE(e.add("g", "0", "3").empty());
+    EXPECT_EQ(e.next().size(), 1U);
+    const FileRecord& cut = e.screen.files()[0];
+    EXPECT_TRUE(cut.cutShort && cut.complete);
+    EXPECT_EQ(cut.typedLength, 3);
+    EXPECT_EQ(cut.countedLength, 1);
+    e.screen.clear();
+    EXPECT_TRUE(e.screen.files().empty());
+}

@@ -37,6 +37,9 @@ expect 2 nothing "unexpected argument 'linked'" linked
 expect 0 '^Pellucor' nothing -platform offscreen -style Fusion --version
 # Without any display it says what it needs instead of failing inside Qt.
 DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical session' --method linked
+# ... but a bad option of its own is named first, display or not.
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 2 nothing "unknown method 'disk'" --method disk
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 0 '^Pellucor' nothing --version
 
 [ "$failures" -eq 0 ] && echo "all command lines behaved"
 exit "$failures"

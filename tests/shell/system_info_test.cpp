@@ -159,3 +159,16 @@ TEST(InstalledProgramRegistry, AnswersWithTheFirstInstalledCandidate)
     EXPECT_EQ(starter.started, std::vector<std::string>{(dir / "b" / "kinfocenter").string()});
     std::filesystem::remove_all(dir);
 }
+
+TEST(OrdinaryFile, OnlyAPlainVisibleFileCounts)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "pellucor-ordinary-file-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "MSINFO32.EXE.d");
+    std::ofstream(folder / "MSINFO32.EXE") << "x";
+    std::ofstream(folder / ".hidden") << "x";
+    for (const auto& [name, ordinary] : std::vector<std::pair<std::string, bool>>{
+             {"MSINFO32.EXE", true}, {".hidden", false}, {"MSINFO32.EXE.d", false}, {"missing", false}})
+        EXPECT_EQ(isOrdinaryFile((folder / name).string()), ordinary) << name;
+    std::filesystem::remove_all(folder);
+}
