@@ -54,12 +54,26 @@ done
         --method contiguous >"$work/no_display.out" 2>"$work/no_display.err"
     echo $? >"$work/no_display.status"
 ) &
+# Started from a folder that holds decoy Qt libraries, it loads the system's own: it searches no
+# library in the current folder.
+decoys=$work/decoys
+mkdir "$decoys"
+for lib in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libstdc++.so.6; do : >"$decoys/$lib"; done
+(
+    cd "$decoys" && timeout "$seconds" "$program" --version >"$work/decoy_libraries.out" 2>"$work/decoy_libraries.err"
+    echo $? >"$work/decoy_libraries.status"
+) &
 wait
 
 for status_file in "$work"/*.status; do
     name=$(basename "$status_file" .status)
     status=$(cat "$status_file")
-    if [ "$name" = no_display ]; then
+    if [ "$name" = decoy_libraries ]; then
+        if [ "$status" -eq 0 ] && grep -q '^Pellucor ' "$work/$name.out"; then
+            echo "ok: $name (loads no library from the current folder)"
+            continue
+        fi
+    elif [ "$name" = no_display ]; then
         if [ "$status" -eq 1 ] && grep -q 'needs a graphical session' "$work/$name.err"; then
             echo "ok: $name (ends with status 1 and says why)"
             continue
