@@ -109,7 +109,6 @@ AboutDialog::AboutDialog(Registry& registry, ProgramStarter& starter, QWidget* p
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    useApplicationIcon();
     setFixedSize(twipsToPixels(CLIENT_WIDTH), twipsToPixels(CLIENT_HEIGHT));
     setFont(msSansSerif(8.25));
     QPalette pal = palette();

@@ -7,6 +7,7 @@
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
 #include "shell/screens.h"
+#include "widgets/backdrop_widget.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -73,6 +74,7 @@ void QtScreenHost::loadScreen(ScreenId id)
 void QtScreenHost::showScreen(ScreenId screen)
 {
     if (MethodWindow* w = m_windows[screen].data()) {
+        useApplicationIconAfterFirstFrame(w);
         w->showCentred();
         w->raise();
         w->activateWindow();

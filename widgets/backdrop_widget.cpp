@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmapCache>
 #include <QRadialGradient>
+#include <QTimer>
 
 #include <array>
 #include <cmath>
@@ -31,7 +32,12 @@ QPixmap drawPicture(qreal devicePixelRatio)
     wash.setColorAt(0.0, QColor(0xe4, 0xec, 0xf7));
     wash.setColorAt(0.6, QColor(0xf1, 0xf5, 0xfb));
     wash.setColorAt(1.0, Qt::white);
-    p.fillRect(QRect(QPoint(0, 0), PICTURE_SIZE), wash);
+    // Only where it is not white already: the wash ends at its radius.
+    p.fillRect(QRectF(wash.center().x() - wash.radius(), wash.center().y() - wash.radius(), 2 * wash.radius(),
+                   2 * wash.radius())
+                   .toAlignedRect()
+                   .intersected(QRect(QPoint(0, 0), PICTURE_SIZE)),
+        wash);
 
     // A platter seen from above, with its tracks and sectors.
     const QPointF centre(170, 112);
@@ -132,4 +138,31 @@ void useApplicationIcon()
 {
     if (QGuiApplication::windowIcon().isNull())
         QGuiApplication::setWindowIcon(pellucorIcon());
+}
+
+namespace {
+
+// Waits for a window's first paint, then has the icon set as soon as the event loop is free.
+class FirstFrameWatch final : public QObject {
+public:
+    explicit FirstFrameWatch(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, &useApplicationIcon);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void useApplicationIconAfterFirstFrame(QWidget* window)
+{
+    if (QGuiApplication::windowIcon().isNull())
+        new FirstFrameWatch(window);
 }

@@ -41,3 +41,6 @@ QIcon pellucorIcon();
 // Makes the program's icon the application's, which every window without one of its own shows.
 // Looking the icon up costs more than building a window, so it is done once.
 void useApplicationIcon();
+// The same, once the window has drawn its first frame: the first frame does not need the icon, and
+// a user waits for the frame.
+void useApplicationIconAfterFirstFrame(QWidget* window);

@@ -4,7 +4,8 @@
 
 #include <QColor>
 #include <QFont>
-#include <QStringList>
+#include <QFontDatabase>
+#include <QString>
 #include <QWidget>
 
 // Form positions and sizes are given in twips; at 96 DPI a logical pixel is 15 twips.
@@ -16,13 +17,27 @@ inline void place(QWidget* widget, int left, int top, int width, int height)
     widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-// "MS Sans Serif" at the given size, or the nearest sans serif this system has.
+// The family the forms are drawn in: "MS Sans Serif", or the nearest sans serif this system has.
+// Chosen once: a family that is missing sends every font built from it through the system's
+// fallback search, which costs more than the window it is for.
+inline const QString& formFamily()
+{
+    static const QString family = [] {
+        for (const QString& name : {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                 QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(name))
+                return name;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+// The form family at the given size.
 inline QFont msSansSerif(double points, bool bold = false)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-        QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    QFont font(formFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

@@ -21,7 +21,6 @@ MethodWindow::MethodWindow(Screen& screen) : m_screen(screen), m_messages(this, 
     const ScreenFacts& facts = factsOf(screen.id());
     setObjectName(QString::fromLatin1(facts.formName.data(), static_cast<qsizetype>(facts.formName.size())));
     setWindowTitle(QString::fromLatin1(facts.caption.data(), static_cast<qsizetype>(facts.caption.size())));
-    useApplicationIcon();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(msSansSerif(8.25));

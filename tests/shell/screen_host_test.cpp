@@ -127,6 +127,9 @@ private slots:
         for (ScreenId s : {ScreenId::Contiguous, ScreenId::Linked, ScreenId::IndexedM})
             QVERIFY(!nav().exists(s));
         QCOMPARE(aboutDialogs(), 0);
+        // The icon comes once the first frame is drawn, and every window has it from then on.
+        QTRY_VERIFY(!first->windowIcon().isNull());
+        QCOMPARE(first->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
     }
 
     void everyCommandSwitchesToItsTargetOnAFreshScreen()
