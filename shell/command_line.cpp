@@ -50,6 +50,10 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments)
             line.outcome = CommandLine::Outcome::Version;
             return line;
         }
+        if (argument == "--lesson") {
+            line.options.lesson = true;
+            continue;
+        }
         bool matched = false;
         if (const auto method = valueOf("method", arguments, i, matched); matched) {
             if (!method)
@@ -83,7 +87,9 @@ std::string usageText()
            "  --version          Shows the version and ends.\n"
            "  --method <method>  Opens on the screen of <method>: contiguous, linked,\n"
            "                     indexed (the linked index scheme) or multilevel. Without it\n"
-           "                     Pellucor opens on the linked index scheme.\n";
+           "                     Pellucor opens on the linked index scheme.\n"
+           "  --lesson           Opens the lesson panel beside the first screen (F2 opens it\n"
+           "                     from any screen).\n";
 }
 
 std::string versionText() { return std::string("Pellucor ") + VERSION_TEXT + "\n"; }

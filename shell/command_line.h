@@ -8,6 +8,7 @@
 // What the command line asks of a run.
 struct StartOptions {
     ScreenId firstScreen = ScreenId::IndexedL;
+    bool lesson = false;  // the lesson panel opens with the first screen
 };
 
 // Pellucor's own options read out of a command line.

@@ -75,5 +75,7 @@ int main(int argc, char* argv[])
     Share share(stream);
     QtScreenHost host(share);
     host.navigator().start(line.options.firstScreen);
+    if (line.options.lesson)
+        host.showLesson(false);
     return QApplication::exec();
 }

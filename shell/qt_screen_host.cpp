@@ -3,6 +3,7 @@
 #include "contiguous/contiguous_window.h"
 #include "core/screen.h"
 #include "indexed/indexed_window.h"
+#include "lesson/lesson_panel.h"
 #include "linked/linked_window.h"
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -42,6 +44,7 @@ QtScreenHost::~QtScreenHost()
     for (auto& [screen, window] : m_windows)
         delete window.data();
     delete m_about.data();
+    delete m_lesson.data();
 }
 
 MethodWindow* QtScreenHost::window(ScreenId screen) const
@@ -68,6 +71,13 @@ void QtScreenHost::loadScreen(ScreenId id)
     connect(window, &MethodWindow::switchRequested, this, [this](ScreenId target) { m_navigator.switchTo(target); });
     connect(window, &MethodWindow::aboutRequested, this, [this] { m_navigator.showAbout(); });
     connect(window, &MethodWindow::closed, this, [this] { m_navigator.screenClosed(); });
+    connect(window, &MethodWindow::rendered, this, [this] {
+        if (m_lesson != nullptr)
+            m_lesson->refresh();
+    });
+    // F2 asks for the lesson panel; nothing on the screen itself changes for it.
+    auto* lessonKey = new QShortcut(QKeySequence(Qt::Key_F2), window);
+    connect(lessonKey, &QShortcut::activated, this, [this] { showLesson(); });
     window->render();
 }
 
@@ -78,12 +88,16 @@ void QtScreenHost::showScreen(ScreenId screen)
         w->showCentred();
         w->raise();
         w->activateWindow();
+        if (m_lesson != nullptr)
+            m_lesson->follow(m_screens.at(screen).get(), w);
     }
 }
 
 void QtScreenHost::unloadScreen(ScreenId screen)
 {
     m_screens.at(screen)->unload();
+    if (m_lesson != nullptr && m_lesson->followed() == m_screens.at(screen).get())
+        m_lesson->follow(nullptr, nullptr);
     if (MethodWindow* w = m_windows[screen].data()) {
         w->hide();
         w->deleteLater();
@@ -128,3 +142,17 @@ void QtScreenHost::showAbout()
 void QtScreenHost::endProgram() { QCoreApplication::quit(); }
 
 AboutDialog* QtScreenHost::about() const { return m_about.data(); }
+
+void QtScreenHost::showLesson(bool activate)
+{
+    if (m_lesson == nullptr)
+        m_lesson = new LessonPanel;
+    const auto loaded = m_navigator.loaded();
+    if (loaded && m_lesson->followed() == nullptr)
+        m_lesson->follow(m_screens.at(*loaded).get(), m_windows[*loaded].data());
+    m_lesson->showBeside();
+    if (activate)
+        m_lesson->activateWindow();
+}
+
+LessonPanel* QtScreenHost::lesson() const { return m_lesson.data(); }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AboutDialog;
+class LessonPanel;
 class MethodWindow;
 class ProgramStarter;
 class Registry;
@@ -30,6 +31,10 @@ public:
     // The shown window of a screen, or null.
     MethodWindow* window(ScreenId screen) const;
     AboutDialog* about() const;
+    // The lesson panel, beside the loaded screen: made at the first call, then brought to the front.
+    // `activate`: the panel takes the focus, as when a user asks for it.
+    void showLesson(bool activate = true);
+    LessonPanel* lesson() const;
     // A screen object, for a look behind its window; null before the screen's first use.
     Screen* screen(ScreenId screen) const;
 
@@ -51,4 +56,5 @@ private:
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<ScreenId, QPointer<MethodWindow>> m_windows;
     QPointer<AboutDialog> m_about;
+    QPointer<LessonPanel> m_lesson;
 };

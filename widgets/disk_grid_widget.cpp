@@ -9,6 +9,9 @@ namespace {
 
 constexpr int PITCH = 600;  // twips between neighbouring cells
 constexpr int CELL_LEFT = 1560;
+// Room below the last row for the read marks' numbers.
+constexpr int MARK_MARGIN = 270;
+constexpr int RING = 2;  // pixels of a read mark's ring
 
 }  // namespace
 
@@ -20,7 +23,8 @@ DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_NoSystemBackground);
     const int right = CELL_LEFT + PITCH * (BlockDisk::COLUMNS - 1) + 375;
     const int bottom = TOP + PITCH * (BlockDisk::BLOCKS / BlockDisk::COLUMNS - 1) + 285;
-    setGeometry(twipsToPixels(LEFT), twipsToPixels(TOP), twipsToPixels(right - LEFT), twipsToPixels(bottom - TOP));
+    setGeometry(
+        twipsToPixels(LEFT), twipsToPixels(TOP), twipsToPixels(right - LEFT), twipsToPixels(bottom + MARK_MARGIN - TOP));
 
     for (int i = 0; i < BlockDisk::BLOCKS; ++i) {
         const int column = i % BlockDisk::COLUMNS;
@@ -61,6 +65,22 @@ void DiskGridWidget::render(const BlockDisk& disk)
     }
 }
 
+void DiskGridWidget::setReadMarks(std::vector<int> blocks)
+{
+    std::erase_if(blocks, [](int b) { return b < 0 || b >= BlockDisk::BLOCKS; });
+    if (blocks == m_marks)
+        return;
+    m_marks = std::move(blocks);
+    update();
+}
+
+namespace {
+
+// Below a cell, the place of its block in the order read.
+QRect badgeBelow(const QRect& cell) { return {cell.left(), cell.bottom() + 3, cell.width(), cell.height() - 4}; }
+
+}  // namespace
+
 void DiskGridWidget::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
@@ -69,5 +89,24 @@ void DiskGridWidget::paintEvent(QPaintEvent* event)
             drawBlockNumber(p, *B(i));
         if (event->region().intersects(Block(i)->geometry()))
             drawBlockCell(p, *Block(i));
+    }
+    if (m_marks.empty())
+        return;
+    const QColor ink(0xb3, 0x41, 0x00);  // a deep orange that no cell background hides
+    QFont small = font();
+    small.setBold(true);
+    p.setFont(small);
+    for (std::size_t order = 0; order < m_marks.size(); ++order) {
+        const QRect cell = Block(m_marks[order])->geometry();
+        const QRect& ring = cell;
+        // Over the cell's edge, where the focus ring also goes: its colour and text stay in view.
+        p.fillRect(QRect(ring.left(), ring.top(), ring.width(), RING), ink);
+        p.fillRect(QRect(ring.left(), ring.bottom() - RING + 1, ring.width(), RING), ink);
+        p.fillRect(QRect(ring.left(), ring.top(), RING, ring.height()), ink);
+        p.fillRect(QRect(ring.right() - RING + 1, ring.top(), RING, ring.height()), ink);
+        const QRect badge = badgeBelow(cell);
+        p.fillRect(badge, ink);
+        p.setPen(Qt::white);
+        p.drawText(badge, Qt::AlignCenter, QString::number(order + 1));
     }
 }

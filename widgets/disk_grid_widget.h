@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 // The disk as every method screen draws it: the 64 cells Block(i) in an 8 x 8 grid, each with its
 // number label B(i) just to its left. A see-through widget laid over the form's client area.
@@ -24,10 +25,17 @@ public:
     // Shows the disk's colours, texts, text colours and number labels.
     void render(const BlockDisk& disk);
 
+    // Marks blocks in the order a reader meets them: a ring on each cell's edge and its place in the
+    // order below it, drawn over the grid so that the cells' colours and texts stay as they are.
+    // Empty: no marks.
+    void setReadMarks(std::vector<int> blocks);
+    const std::vector<int>& readMarks() const { return m_marks; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     std::array<BlockCellWidget*, BlockDisk::BLOCKS> m_cells{};
     std::array<BlockNumberWidget*, BlockDisk::BLOCKS> m_labels{};
+    std::vector<int> m_marks;
 };

@@ -212,6 +212,7 @@ void MethodWindow::render()
         if (it != m_controls.end() && it->second->isEnabled())
             it->second->setFocus(Qt::OtherFocusReason);
     }
+    emit rendered();
 }
 
 void MethodWindow::closeEvent(QCloseEvent* event)

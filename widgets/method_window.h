@@ -48,6 +48,8 @@ signals:
     void aboutRequested();
     // The close box was used.
     void closed();
+    // The controls show the screen's form anew, after an action or a load.
+    void rendered();
 
 protected:
     // The entry frame at its place in twips, its fields' typing and Enter wired to the screen.

@@ -36,7 +36,8 @@ diff -u "$root/expected" "$root/installed" || fail "installed files differ from 
 # The launcher starts the installed program with the installed icon, from the Education menu.
 desktop=$share/applications/$id.desktop
 key() { sed -n "s/^$1=//p" "$2"; }
-[ "$(key Exec "$desktop" | cut -d' ' -f1)" = pellucor ] || fail "the launcher's Exec is not pellucor"
+[ "$(key Exec "$desktop" | head -n 1)" = pellucor ] || fail "the launcher's Exec is not pellucor"
+key Exec "$desktop" | grep -qx 'pellucor --lesson' || fail "the launcher has no action that starts with the lesson panel"
 [ "$(key Icon "$desktop")" = "$id" ] || fail "the launcher's Icon is not $id"
 key Categories "$desktop" | grep -q '^Education;' || fail "the launcher is not in the Education menu"
 

@@ -1,0 +1,65 @@
+#include "bench_support.h"
+#include "core/random_stream.h"
+#include "indexed/indexed_screen.h"
+#include "lesson/free_space.h"
+#include "lesson/lesson_panel.h"
+#include "lesson/reading.h"
+#include "shell/qt_screen_host.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/method_window.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A 56-block file on the linked index scheme: the disk full, eight index blocks to follow.
+void placeWholeDiskFile(Screen& screen)
+{
+    NullSink sink;
+    screen.type(Control::txFile, "f");
+    screen.type(Control::txLenght, "56");
+    screen.addFile(sink);
+    while (screen.mode() == Mode::Placing)
+        screen.nextBlock(sink);
+}
+
+// The answers the panel gives for one pick: the read path of the last block, the whole file and the
+// free space.
+void answerAReadQuestion(benchmark::State& state)
+{
+    ProgramRandomStream stream;
+    Share share(stream);
+    IndexedScreen screen(share, std::make_unique<LinkedIndexScheme>());
+    screen.load();
+    placeWholeDiskFile(screen);
+    const FileRecord& file = screen.files().front();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readPathText(readBlock(ScreenId::IndexedL, file, 55)->blocks));
+        benchmark::DoNotOptimize(readWholeFile(file).jumps);
+        benchmark::DoNotOptimize(freeRunsText(freeSpaceOf(screen.form().disk).runs));
+    }
+}
+BENCHMARK(answerAReadQuestion)->Unit(benchmark::kMicrosecond);
+
+// A new pick in the panel as the user sees it: the answers, the marks moved, the grid repainted.
+void pickAndRedrawTheOverlay(benchmark::State& state)
+{
+    offscreenApplication();
+    ProgramRandomStream stream;
+    Share share(stream);
+    QtScreenHost host(share);
+    host.navigator().start(ScreenId::IndexedL);
+    placeWholeDiskFile(*host.screen(ScreenId::IndexedL));
+    MethodWindow* window = host.window(ScreenId::IndexedL);
+    window->render();
+    host.showLesson();
+    int block = 0;
+    for (auto _ : state) {
+        host.lesson()->pick(0, block);
+        benchmark::DoNotOptimize(window->grid()->grab());  // the grid drawn anew, marks and all
+        block = (block + 13) % 56;
+    }
+}
+BENCHMARK(pickAndRedrawTheOverlay)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

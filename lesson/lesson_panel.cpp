@@ -1,0 +1,292 @@
+#include "lesson/lesson_panel.h"
+
+#include "core/screen.h"
+#include "lesson/free_space.h"
+#include "lesson/reading.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/method_window.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// How the screen's method reaches block k of a file.
+QString ruleOf(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::Contiguous: return LessonPanel::tr("Contiguous: one read, the block at start + k.");
+    case ScreenId::Linked: return LessonPanel::tr("Linked: k + 1 reads, following the chain from the start block.");
+    case ScreenId::IndexedL:
+        return LessonPanel::tr("Linked index: the index blocks from the file's first to the one that lists block k "
+                               "(k div 7 + 1 of them), then the block.");
+    case ScreenId::IndexedM:
+        return LessonPanel::tr("Multilevel index: the first-level block, the second-level block that lists block k, "
+                               "then the block: 3 reads.");
+    }
+    return {};
+}
+
+QString nameOf(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::Contiguous: return LessonPanel::tr("Contiguous allocation");
+    case ScreenId::Linked: return LessonPanel::tr("Linked allocation");
+    case ScreenId::IndexedL: return LessonPanel::tr("Indexed allocation, linked index scheme");
+    case ScreenId::IndexedM: return LessonPanel::tr("Indexed allocation, multilevel index");
+    }
+    return {};
+}
+
+QString counted(int n, const QString& one, const QString& many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : many);
+}
+
+// A label whose answer a keyboard user can reach and a screen reader reads.
+QLabel* answerLabel(const QString& accessibleName)
+{
+    auto* label = new QLabel;
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+}  // namespace
+
+LessonPanel::LessonPanel(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("lessonPanel"));
+    setWindowTitle(tr("Lesson"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* layout = new QVBoxLayout(this);
+    m_screenName = new QLabel;
+    m_screenName->setObjectName(QStringLiteral("screenName"));
+    QFont bold = m_screenName->font();
+    bold.setBold(true);
+    m_screenName->setFont(bold);
+    layout->addWidget(m_screenName);
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("lessonTabs"));
+    layout->addWidget(m_tabs);
+
+    auto* read = new QWidget;
+    auto* readForm = new QFormLayout(read);
+    m_file = new QComboBox;
+    m_file->setObjectName(QStringLiteral("lessonFile"));
+    m_file->setAccessibleName(tr("File to read"));
+    m_file->setPlaceholderText(tr("(pick a listed file)"));
+    m_block = new QSpinBox;
+    m_block->setObjectName(QStringLiteral("lessonBlock"));
+    m_block->setAccessibleName(tr("Block of the file, counted from 0"));
+    m_clearPick = new QPushButton(tr("C&lear the pick"));
+    m_clearPick->setObjectName(QStringLiteral("lessonClearPick"));
+    m_rule = answerLabel(tr("How this method reads"));
+    m_path = answerLabel(tr("Disk reads"));
+    m_path->setObjectName(QStringLiteral("lessonPath"));
+    m_whole = answerLabel(tr("Reading the whole file"));
+    m_whole->setObjectName(QStringLiteral("lessonWhole"));
+    m_note = answerLabel(tr("What the file holds"));
+    m_note->setObjectName(QStringLiteral("lessonNote"));
+    readForm->addRow(tr("&File:"), m_file);
+    readForm->addRow(tr("&Block:"), m_block);
+    readForm->addRow(QString(), m_clearPick);
+    readForm->addRow(m_rule);
+    readForm->addRow(tr("Reads:"), m_path);
+    readForm->addRow(tr("Whole file:"), m_whole);
+    readForm->addRow(m_note);
+    m_tabs->addTab(read, tr("&Read a file"));
+
+    auto* space = new QWidget;
+    auto* spaceForm = new QFormLayout(space);
+    m_bitmap = answerLabel(tr("Free-block map, one row of eight blocks a line, 1 used, 0 free"));
+    m_bitmap->setObjectName(QStringLiteral("lessonBitmap"));
+    m_bitmap->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_runs = answerLabel(tr("Free runs"));
+    m_runs->setObjectName(QStringLiteral("lessonRuns"));
+    m_free = answerLabel(tr("Free blocks"));
+    m_free->setObjectName(QStringLiteral("lessonFree"));
+    m_largest = answerLabel(tr("Largest run"));
+    m_largest->setObjectName(QStringLiteral("lessonLargest"));
+    spaceForm->addRow(tr("Free-block map (1 used, 0 free):"), m_bitmap);
+    spaceForm->addRow(tr("Free runs:"), m_runs);
+    spaceForm->addRow(tr("Free blocks:"), m_free);
+    spaceForm->addRow(m_largest);
+    m_tabs->addTab(space, tr("Free &space"));
+
+    connect(m_file, &QComboBox::currentIndexChanged, this, [this] { answerRead(); });
+    connect(m_block, &QSpinBox::valueChanged, this, [this] { answerRead(); });
+    connect(m_clearPick, &QPushButton::clicked, this, [this] { pick(-1, 0); });
+    setFixedWidth(340);
+    refresh();
+}
+
+void LessonPanel::follow(Screen* screen, MethodWindow* window)
+{
+    if (m_window != nullptr && m_window != window)
+        m_window->grid()->setReadMarks({});
+    const bool another = screen != m_screen;
+    m_screen = screen;
+    m_window = window;
+    if (another) {
+        const QSignalBlocker blocking(m_file);
+        m_file->clear();
+    }
+    refresh();
+}
+
+void LessonPanel::refresh()
+{
+    const bool loaded = m_screen != nullptr && m_screen->isLoaded();
+    m_screenName->setText(loaded ? nameOf(m_screen->id()) : tr("No method screen is open."));
+    m_tabs->setEnabled(loaded);
+    listFiles();
+    answerRead();
+    answerFreeSpace();
+}
+
+void LessonPanel::listFiles()
+{
+    const QSignalBlocker blocking(m_file);
+    const int kept = m_file->currentIndex();
+    QStringList names;
+    if (m_screen != nullptr) {
+        for (const FileRecord& file : m_screen->files()) {
+            names << (file.number ? tr("%1 (file %2)").arg(text(file.name)).arg(*file.number) : text(file.name));
+        }
+    }
+    QStringList shown;
+    for (int i = 0; i < m_file->count(); ++i)
+        shown << m_file->itemText(i);
+    if (shown != names) {
+        m_file->clear();
+        m_file->addItems(names);
+    }
+    m_file->setCurrentIndex(kept < names.size() ? kept : -1);
+}
+
+void LessonPanel::pick(int file, int block)
+{
+    {
+        const QSignalBlocker blocking(m_file);
+        m_file->setCurrentIndex(file >= 0 && file < m_file->count() ? file : -1);
+    }
+    {
+        const QSignalBlocker blocking(m_block);
+        m_block->setValue(block);
+    }
+    answerRead();
+}
+
+void LessonPanel::answerRead()
+{
+    const int picked = m_file->currentIndex();
+    const bool loaded = m_screen != nullptr && m_screen->isLoaded();
+    if (!loaded || picked < 0 || picked >= static_cast<int>(m_screen->files().size())) {
+        m_rule->setText(loaded ? ruleOf(m_screen->id()) : QString());
+        m_block->setEnabled(false);
+        m_clearPick->setEnabled(false);
+        m_path->setText(loaded && m_screen->files().empty() ? tr("No file is listed yet.") : tr("Pick a file."));
+        m_whole->clear();
+        m_note->clear();
+        setMarks({});
+        return;
+    }
+    const ScreenId id = m_screen->id();
+    const FileRecord& file = m_screen->files()[static_cast<std::size_t>(picked)];
+    const int held = static_cast<int>(dataBlocksOf(file).size());
+    m_rule->setText(ruleOf(id));
+    m_clearPick->setEnabled(true);
+    {
+        const QSignalBlocker blocking(m_block);
+        m_block->setRange(0, std::max(held - 1, 0));
+        m_block->setEnabled(held > 0);
+    }
+    const WholeRead whole = readWholeFile(file);
+    m_whole->setText(tr("%1, %2").arg(counted(static_cast<int>(whole.blocks.size()), tr("disk read"), tr("disk reads")),
+        counted(whole.jumps, tr("jump of the head"), tr("jumps of the head"))));
+    m_note->setText(text(holdingNote(id, file)));
+    const auto path = readBlock(id, file, m_block->value());
+    if (!path) {
+        m_path->setText(tr("It holds no data block to read."));
+        setMarks({});
+        return;
+    }
+    m_path->setText(text(readPathText(path->blocks)));
+    setMarks(path->blocks);
+}
+
+void LessonPanel::answerFreeSpace()
+{
+    if (m_screen == nullptr || !m_screen->isLoaded()) {
+        for (QLabel* label : {m_bitmap, m_runs, m_free, m_largest})
+            label->clear();
+        return;
+    }
+    const FreeSpace space = freeSpaceOf(m_screen->form().disk);
+    QStringList rows;
+    for (const std::string& row : space.bitmap)
+        rows << text(row);
+    m_bitmap->setText(rows.join(QLatin1Char('\n')));
+    m_runs->setText(text(freeRunsText(space.runs)));
+    m_free->setText(QString::number(space.freeBlocks));
+    m_largest->setText(m_screen->id() == ScreenId::Contiguous
+            ? tr("Largest file Add can place: %1 (the longest free run)")
+                  .arg(counted(space.largestRun, tr("block"), tr("blocks")))
+            : tr("Longest free run: %1").arg(counted(space.largestRun, tr("block"), tr("blocks"))));
+}
+
+void LessonPanel::setMarks(const std::vector<int>& blocks)
+{
+    if (m_window != nullptr)
+        m_window->grid()->setReadMarks(isVisible() ? blocks : std::vector<int>{});
+}
+
+void LessonPanel::showBeside()
+{
+    if (!isVisible()) {
+        adjustSize();
+        if (m_window != nullptr) {
+            // To the right of the method window where there is room, else to its left; on a small
+            // screen over the window's left edge, where its picture is and not the disk.
+            const QRect frame = m_window->frameGeometry();
+            QPoint at(frame.right() + 8, frame.top());
+            if (const QScreen* display = m_window->screen()) {
+                const QRect room = display->availableGeometry();
+                if (at.x() + width() > room.right())
+                    at.setX(std::max(room.left(), frame.left() - 8 - width()));
+            }
+            move(at);
+        }
+    }
+    show();
+    raise();
+}
+
+void LessonPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    answerRead();
+}
+
+void LessonPanel::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (m_window != nullptr)
+        m_window->grid()->setReadMarks({});
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/file_record.h"
+#include "core/screen_table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// How a file is read on the disk, by the method of the screen that placed it: how many disk reads
+// reach one of its blocks, which blocks they are, and what reading it whole costs. Answered from
+// the blocks the file actually holds.
+
+// The reads that reach data block k of a file (counted from 0, as the cells are):
+// contiguous 1, the block at start + k; linked k + 1, the chain from its start; linked index
+// scheme the index blocks from the file's first to the one that lists block k (k div 7 + 1), then
+// the block; multilevel the first-level block, the second-level block that lists block k, then
+// the block.
+struct ReadPath {
+    std::vector<int> blocks;  // in the order read; the last is block k itself
+};
+// Nothing when the file holds no data block k.
+std::optional<ReadPath> readBlock(ScreenId screen, const FileRecord& file, int k);
+
+// Reading the whole file from its first block to its last.
+struct WholeRead {
+    std::vector<int> blocks;  // in the order read
+    // How often the next block read is not the block right after the one before.
+    int jumps = 0;
+};
+WholeRead readWholeFile(const FileRecord& file);
+
+// The data blocks a file holds (those a reader asks for by number), in order.
+std::vector<int> dataBlocksOf(const FileRecord& file);
+
+// Why a file's answers come from fewer blocks than its length asks for; empty when they do not.
+std::string holdingNote(ScreenId screen, const FileRecord& file);
+
+// "3 disk reads: 60, 54, 17"; "1 disk read: 5"; "0 disk reads" for nothing read.
+std::string readPathText(const std::vector<int>& blocks);
