@@ -1,6 +1,7 @@
 #include "bench_support.h"
 #include "core/random_stream.h"
 #include "indexed/indexed_screen.h"
+#include "lesson/action_history.h"
 #include "lesson/free_space.h"
 #include "lesson/lesson_panel.h"
 #include "lesson/reading.h"
@@ -9,6 +10,8 @@
 #include "widgets/method_window.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 namespace {
 
@@ -61,5 +64,56 @@ void pickAndRedrawTheOverlay(benchmark::State& state)
     }
 }
 BENCHMARK(pickAndRedrawTheOverlay)->Unit(benchmark::kMicrosecond);
+
+// Step back with a thousand actions behind it: the screen restored and the stream rewound past every
+// value those actions drew.
+void stepBackAfterAThousandActions(benchmark::State& state)
+{
+    ProgramRandomStream stream;
+    Share share(stream);
+    IndexedScreen screen(share, std::make_unique<LinkedIndexScheme>());
+    screen.load();
+    ActionHistory history;
+    NullSink sink;
+    const auto act = [&](int n) {
+        history.record(screen, share);
+        if (screen.mode() == Mode::Placing) {
+            screen.nextBlock(sink);
+        } else if (n % 97 == 0) {
+            screen.clear();
+        } else {
+            screen.type(Control::txFile, "f");
+            screen.type(Control::txLenght, std::to_string(1 + n % 9));
+            screen.addFile(sink);
+        }
+    };
+    for (int n = 0; n < 1000; ++n)
+        act(n);
+    for (auto _ : state) {
+        state.PauseTiming();
+        act(1000);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(history.stepBack(screen, share));
+    }
+}
+BENCHMARK(stepBackAfterAThousandActions)->Unit(benchmark::kMicrosecond);
+
+// Restart as the lecturer sees it: the stream back to its start, fresh screen objects, the screen
+// loaded and its window built and shown anew.
+void restartTheRun(benchmark::State& state)
+{
+    offscreenApplication();
+    ProgramRandomStream stream;
+    Share share(stream);
+    QtScreenHost host(share);
+    host.navigator().start(ScreenId::IndexedL);
+    for (auto _ : state) {
+        host.restart();
+        benchmark::DoNotOptimize(host.window(ScreenId::IndexedL)->grab());
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+BENCHMARK(restartTheRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace

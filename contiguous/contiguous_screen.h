@@ -16,4 +16,15 @@ public:
     void addFile(MessageSink& sink) override;
     // Frees the disk, empties the fields and the directory.
     void clear() override;
+
+    std::unique_ptr<ScreenState> save() const override { return saveWith(Nothing{}); }
+    void restore(const ScreenState& state) override
+    {
+        Nothing nothing;
+        restoreWith(state, nothing);
+    }
+
+private:
+    // The screen has no variables beyond those every screen keeps.
+    struct Nothing {};
 };

@@ -8,9 +8,16 @@
 #include "core/share.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+// A copy of everything a screen object keeps, its loaded form included, to go back to.
+class ScreenState {
+public:
+    virtual ~ScreenState() = default;
+};
 
 // What a screen is doing: taking a new file, or building one block by block (a chain on the linked
 // screen, index groups on the indexed screens).
@@ -55,6 +62,10 @@ public:
     const FileColour& currentColour() const { return m_entry.currentColour; }
     bool entryCheck() const { return m_entry.entryCheck; }
 
+    // All the screen keeps, and back to it: a state that save() gave on this same screen.
+    virtual std::unique_ptr<ScreenState> save() const = 0;
+    virtual void restore(const ScreenState& state) = 0;
+
 protected:
     Screen(ScreenId id, Share& share) : m_share(share), m_id(id) {}
 
@@ -67,6 +78,28 @@ protected:
     Loaded& startLoad(Form form);
     Loaded& loaded();
     const Loaded& loaded() const;
+
+    // What every screen saves, with its own variables beside.
+    template <typename Own> struct Saved final : ScreenState {
+        EntryChecks entry;
+        std::optional<Loaded> loaded;
+        Own own;
+    };
+    template <typename Own> std::unique_ptr<ScreenState> saveWith(const Own& own) const
+    {
+        auto saved = std::make_unique<Saved<Own>>();
+        saved->entry = m_entry;
+        saved->loaded = m_loaded;
+        saved->own = own;
+        return saved;
+    }
+    template <typename Own> void restoreWith(const ScreenState& state, Own& own)
+    {
+        const auto& saved = dynamic_cast<const Saved<Own>&>(state);
+        m_entry = saved.entry;
+        m_loaded = saved.loaded;
+        own = saved.own;
+    }
 
     Share& m_share;
     EntryChecks m_entry;

@@ -22,6 +22,10 @@ public:
     // Three components in the order R, G, B.
     FileColour drawFileColour();
 
+    // Where the stream stands, and back to there.
+    std::uint64_t position() const { return m_stream.position(); }
+    void rewindTo(std::uint64_t position) { m_stream.rewindTo(position); }
+
 private:
     std::int16_t draw(int range);
 

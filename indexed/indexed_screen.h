@@ -40,6 +40,9 @@ public:
     // The blocks that some file's index table holds.
     std::bitset<BlockDisk::BLOCKS> heldBlocks() const;
 
+    std::unique_ptr<ScreenState> save() const override { return saveWith(m_state); }
+    void restore(const ScreenState& state) override { restoreWith(state, m_state); }
+
 private:
     void refreshUsage();
     // Placement mode shows Next Block and gives it the focus; the entry controls wait till it ends.

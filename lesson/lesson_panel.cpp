@@ -2,6 +2,7 @@
 
 #include "core/screen.h"
 #include "lesson/free_space.h"
+#include "lesson/lecture_actions.h"
 #include "lesson/reading.h"
 #include "widgets/disk_grid_widget.h"
 #include "widgets/method_window.h"
@@ -11,8 +12,10 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -129,6 +132,8 @@ LessonPanel::LessonPanel(QWidget* parent) : QWidget(parent, Qt::Window)
     spaceForm->addRow(m_largest);
     m_tabs->addTab(space, tr("Free &space"));
 
+    m_tabs->addTab(buildLecture(), tr("L&ecture"));
+
     connect(m_file, &QComboBox::currentIndexChanged, this, [this] { answerRead(); });
     connect(m_block, &QSpinBox::valueChanged, this, [this] { answerRead(); });
     connect(m_clearPick, &QPushButton::clicked, this, [this] { pick(-1, 0); });
@@ -136,8 +141,171 @@ LessonPanel::LessonPanel(QWidget* parent) : QWidget(parent, Qt::Window)
     refresh();
 }
 
+QWidget* LessonPanel::buildLecture()
+{
+    auto* lecture = new QWidget;
+    auto* form = new QFormLayout(lecture);
+    const auto button = [](const QString& text, const char* name, const QString& spoken) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAccessibleName(spoken);
+        return b;
+    };
+    auto* restart = button(tr("Res&tart (F5)"), "lectureRestart", tr("Restart"));
+    auto* stepBack = button(tr("Step &back (F4)"), "lectureStepBack", tr("Step back"));
+    auto* picture = button(tr("&Copy picture (F3)"), "lecturePicture", tr("Copy a picture of the screen"));
+    m_play = button(tr("&Play on"), "lecturePlay", tr("Play on"));
+    m_pace = new QSlider(Qt::Horizontal);
+    m_pace->setObjectName(QStringLiteral("lecturePace"));
+    m_pace->setAccessibleName(tr("Pace of Play on, in tenths of a second a press"));
+    m_pace->setRange(1, 20);  // tenths of a second: ten presses a second to one every two seconds
+    m_pace->setValue(5);
+    m_paceText = new QLabel;
+    m_status = answerLabel(tr("What the last control did"));
+    m_status->setObjectName(QStringLiteral("lectureStatus"));
+    m_steps = new QListWidget;
+    m_steps->setObjectName(QStringLiteral("lectureSteps"));
+    m_steps->setAccessibleName(tr("Steps of the scenario"));
+    m_steps->setSelectionMode(QAbstractItemView::NoSelection);
+    m_performStep = button(tr("&Next step"), "lectureNextStep", tr("Next step"));
+    m_runToEnd = button(tr("Run to &end"), "lectureRunToEnd", tr("Run to end"));
+
+    form->addRow(restart);
+    form->addRow(stepBack);
+    form->addRow(m_play);
+    form->addRow(tr("P&ace:"), m_pace);
+    form->addRow(QString(), m_paceText);
+    form->addRow(picture);
+    form->addRow(m_status);
+    form->addRow(tr("Scenario:"), m_steps);
+    form->addRow(m_performStep);
+    form->addRow(m_runToEnd);
+
+    const auto showPace
+        = [this] { m_paceText->setText(tr("a press every %1 s").arg(m_pace->value() / 10.0, 0, 'f', 1)); };
+    showPace();
+    connect(m_pace, &QSlider::valueChanged, this, [this, showPace] {
+        showPace();
+        if (isPlaying())
+            m_player.setInterval(m_pace->value() * 100);
+    });
+    connect(restart, &QPushButton::clicked, this, [this] {
+        if (m_actions != nullptr) {
+            m_actions->restart();
+            m_status->setText(tr("Restarted: the same typing gives the same colours and blocks again."));
+        }
+    });
+    connect(stepBack, &QPushButton::clicked, this, [this] {
+        if (m_actions != nullptr)
+            m_status->setText(m_actions->stepBack() ? tr("Stepped back one action.") : tr("Nothing left to step back to."));
+    });
+    connect(picture, &QPushButton::clicked, this, [this] {
+        if (m_actions != nullptr) {
+            m_actions->copyPicture();
+            m_status->setText(tr("A picture of the method window is on the clipboard."));
+        }
+    });
+    connect(m_play, &QPushButton::clicked, this, [this] {
+        if (isPlaying())
+            stopPlaying();
+        else
+            play(m_pace->value() * 100);
+    });
+    connect(&m_player, &QTimer::timeout, this, [this] {
+        m_pressing = true;
+        const bool pressed = m_actions != nullptr && m_actions->pressNext();
+        m_pressing = false;
+        if (!pressed)
+            stopPlaying();
+    });
+    connect(m_performStep, &QPushButton::clicked, this, [this] { performNextStep(); });
+    connect(m_runToEnd, &QPushButton::clicked, this, [this] { runToEnd(); });
+    showStep();
+    return lecture;
+}
+
+void LessonPanel::play(int milliseconds)
+{
+    m_player.start(std::clamp(milliseconds, 100, 2000));
+    m_play->setText(tr("&Stop"));
+    m_play->setAccessibleName(tr("Stop playing"));
+    m_status->setText(tr("Playing: Next Block is pressed until the file is placed."));
+}
+
+void LessonPanel::stopPlaying()
+{
+    if (!isPlaying())
+        return;
+    m_player.stop();
+    m_play->setText(tr("&Play on"));
+    m_play->setAccessibleName(tr("Play on"));
+    m_status->setText(tr("Stopped."));
+}
+
+void LessonPanel::noteAction()
+{
+    if (!m_pressing)
+        stopPlaying();
+}
+
+void LessonPanel::setScenario(std::vector<ScenarioStep> steps)
+{
+    m_scenario = std::move(steps);
+    m_nextStep = 0;
+    m_steps->clear();
+    for (const ScenarioStep& step : m_scenario)
+        m_steps->addItem(QString::fromStdString(step.text));
+    if (!m_scenario.empty())
+        m_tabs->setCurrentIndex(m_tabs->count() - 1);
+    showStep();
+}
+
+bool LessonPanel::performNextStep()
+{
+    if (m_actions == nullptr || m_nextStep >= m_scenario.size())
+        return false;
+    stopPlaying();
+    const ScenarioStep& step = m_scenario[m_nextStep++];
+    showStep();
+    m_actions->perform(step);
+    return true;
+}
+
+void LessonPanel::runToEnd()
+{
+    while (performNextStep()) {
+    }
+}
+
+void LessonPanel::showStep()
+{
+    const bool any = !m_scenario.empty();
+    const bool left = m_nextStep < m_scenario.size();
+    m_performStep->setEnabled(left);
+    m_runToEnd->setEnabled(left);
+    for (int i = 0; i < m_steps->count(); ++i) {
+        QListWidgetItem* item = m_steps->item(i);
+        QFont font = item->font();
+        font.setBold(static_cast<std::size_t>(i) == m_nextStep);
+        item->setFont(font);
+    }
+    if (left)
+        m_steps->scrollToItem(m_steps->item(static_cast<int>(m_nextStep)));
+    m_steps->setToolTip(any ? QString() : tr("Start Pellucor with --script FILE to step through a scenario."));
+    if (!any)
+        m_status->setText(tr("No scenario: start Pellucor with --script FILE for one."));
+    else if (!left)
+        m_status->setText(tr("The scenario is done."));
+    else
+        m_status->setText(tr("Next step, line %1: %2")
+                              .arg(m_scenario[m_nextStep].line)
+                              .arg(QString::fromStdString(m_scenario[m_nextStep].text)));
+}
+
 void LessonPanel::follow(Screen* screen, MethodWindow* window)
 {
+    if (screen != m_screen)
+        stopPlaying();
     if (m_window != nullptr && m_window != window)
         m_window->grid()->setReadMarks({});
     const bool another = screen != m_screen;

@@ -1,12 +1,20 @@
 #pragma once
 
+#include "lesson/scenario.h"
+
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include <vector>
+
+class LectureActions;
 class MethodWindow;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
+class QSlider;
 class QSpinBox;
 class QTabWidget;
 class Screen;
@@ -14,8 +22,10 @@ class Screen;
 // The lesson panel: a window of its own beside the method screen that answers what a course asks
 // of the disk on it. "Read a file" says how many disk reads reach a block of a listed file, which
 // blocks they are, and what reading the whole file costs, and marks the blocks read on the grid in
-// their order; "Free space" shows the free-block map, the free runs and what they allow. It reads
-// the screen and never changes it.
+// their order; "Free space" shows the free-block map, the free runs and what they allow. Those two
+// read the screen and never change it. "Lecture" holds the controls of a lecture: Restart, Step
+// back, Play on (Next Block at a chosen pace), a picture for the slides, and the steps of a
+// scenario, each of which acts through the method window as a user would.
 class LessonPanel final : public QWidget {
     Q_OBJECT
 public:
@@ -33,11 +43,27 @@ public:
 
     QTabWidget* tabs() const { return m_tabs; }
 
+    // Who carries out the lecture controls.
+    void setLectureActions(LectureActions* actions) { m_actions = actions; }
+    // The scenario whose steps the panel offers, one at a time.
+    void setScenario(std::vector<ScenarioStep> steps);
+    // Does the next step of the scenario; false when none is left.
+    bool performNextStep();
+    void runToEnd();
+    // Play on: Next Block every `milliseconds` until the file is placed or the user stops it.
+    void play(int milliseconds);
+    void stopPlaying();
+    bool isPlaying() const { return m_player.isActive(); }
+    // Add, Next Block or Clear is about to reach the screen: unless Play on pressed it, play stops.
+    void noteAction();
+
 protected:
     void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* buildLecture();
+    void showStep();
     void listFiles();
     void answerRead();
     void answerFreeSpace();
@@ -60,4 +86,17 @@ private:
     QLabel* m_runs = nullptr;
     QLabel* m_free = nullptr;
     QLabel* m_largest = nullptr;
+
+    LectureActions* m_actions = nullptr;
+    QTimer m_player;
+    bool m_pressing = false;
+    QPushButton* m_play = nullptr;
+    QSlider* m_pace = nullptr;
+    QLabel* m_paceText = nullptr;
+    QLabel* m_status = nullptr;
+    std::vector<ScenarioStep> m_scenario;
+    std::size_t m_nextStep = 0;
+    QListWidget* m_steps = nullptr;
+    QPushButton* m_performStep = nullptr;
+    QPushButton* m_runToEnd = nullptr;
 };

@@ -22,7 +22,7 @@ void LinkedScreen::load()
                   .form;
     f.disk.reset();
     f.fields.clearFields();
-    m_fileLength = 0;
+    m_walk.fileLength = 0;
     setWalking(false);
     ReportList& directory = f.list(Control::lvDirectory);
     directory.addColumns({{"File", 30}, {"Start", 21}, {"Lenght", 25}, {"End", 21}});
@@ -65,21 +65,21 @@ void LinkedScreen::addFile(MessageSink& sink)
         return;
     }
     const std::string& lengthText = f.fields.text(Control::txLenght);
-    m_fileLength = readNumber(lengthText).value_or(0);
+    m_walk.fileLength = readNumber(lengthText).value_or(0);
     // The sum is shown as typed, however large; a length too long to write out is refused as one
     // below the field's range is.
     const auto exactLength = roundedDecimal(lengthText);
-    if (m_fileLength < LOWEST_LENGTH || !exactLength) {
+    if (m_walk.fileLength < LOWEST_LENGTH || !exactLength) {
         sink.show(messages::lenghtOverloaded());
         return;
     }
     // A file listed with a length below 1 still takes its start block, so it counts as one.
-    const std::int32_t counted = std::max(m_fileLength, std::int32_t{1});
+    const std::int32_t counted = std::max(m_walk.fileLength, std::int32_t{1});
     const std::int32_t used = usedTotal();
     const std::int64_t total = std::int64_t{counted} + used;
     if (total > BlockDisk::BLOCKS) {
         sink.show(messages::spaceNotEnough(
-            m_fileLength >= 1 ? addToDecimal(*exactLength, static_cast<unsigned>(used)) : std::to_string(total)));
+            m_walk.fileLength >= 1 ? addToDecimal(*exactLength, static_cast<unsigned>(used)) : std::to_string(total)));
         return;
     }
     f.captions[Control::lbCurTotal] = withNumber(USAGE_CAPTION, total);
@@ -89,26 +89,26 @@ void LinkedScreen::addFile(MessageSink& sink)
     ReportList& directory = f.list(Control::lvDirectory);
     directory.setColumnPercent(END_COLUMN, directory.rowCount() > 8 ? 13 : 21);
     const std::string& name = f.fields.text(Control::txFile);
-    directory.appendRow({{name, std::to_string(*start), std::to_string(m_fileLength), ""}, colour});
+    directory.appendRow({{name, std::to_string(*start), std::to_string(m_walk.fileLength), ""}, colour});
     FileRecord& file = l.files.emplace_back();
     file.name = name;
     file.colour = colour;
     file.start = *start;
-    file.typedLength = m_fileLength;
+    file.typedLength = m_walk.fileLength;
     file.countedLength = counted;
     file.blocks = {{*start, BlockRole::Data}};
     f.fields.clearFields();
-    if (m_fileLength < 2) {
+    if (m_walk.fileLength < 2) {
         f.disk.setText(*start, "-1");
         f.fields.moveFocus(Control::txFile);
         return;
     }
     setWalking(true);
     file.complete = false;
-    f.captions[Control::lbToGo] = withNumber(TO_GO_CAPTION, m_fileLength);
+    f.captions[Control::lbToGo] = withNumber(TO_GO_CAPTION, m_walk.fileLength);
     f.fields.moveFocus(Control::cmNext);
-    m_curBlock = *start;
-    --m_fileLength;
+    m_walk.curBlock = *start;
+    --m_walk.fileLength;
 }
 
 void LinkedScreen::nextBlock(MessageSink& sink)
@@ -118,30 +118,30 @@ void LinkedScreen::nextBlock(MessageSink& sink)
     Loaded& l = loaded();
     Form& f = l.form;
     FileRecord& file = l.files.back();
-    if (m_fileLength == 0) {
+    if (m_walk.fileLength == 0) {
         closeChain();
         return;
     }
-    const auto drawn = m_share.drawBlockWhere([&f, this](int b) { return f.disk.isFree(b) && b != m_curBlock; });
+    const auto drawn = m_share.drawBlockWhere([&f, this](int b) { return f.disk.isFree(b) && b != m_walk.curBlock; });
     if (!drawn) {
         // Only a disk that holds more than the directory accounts for gets here. The file keeps the
         // blocks it has, and its row says how many.
         file.countedLength = static_cast<std::int32_t>(file.blocks.size());
         file.cutShort = true;
         f.list(Control::lvDirectory).setCell(l.files.size() - 1, LENGHT_COLUMN, std::to_string(file.countedLength));
-        m_fileLength = 0;
+        m_walk.fileLength = 0;
         f.captions[Control::lbCurTotal] = withNumber(USAGE_CAPTION, usedTotal());
         closeChain();
-        sink.show(messages::chainCutShort(m_curBlock));
+        sink.show(messages::chainCutShort(m_walk.curBlock));
         return;
     }
-    m_nextBlock = *drawn;
-    f.disk.setText(m_curBlock, std::to_string(m_nextBlock));
-    f.disk.paint(m_curBlock, m_entry.currentColour.packed());
-    file.blocks.push_back({m_nextBlock, BlockRole::Data});
-    m_curBlock = m_nextBlock;
-    f.captions[Control::lbToGo] = withNumber(TO_GO_CAPTION, m_fileLength);
-    --m_fileLength;
+    m_walk.nextBlock = *drawn;
+    f.disk.setText(m_walk.curBlock, std::to_string(m_walk.nextBlock));
+    f.disk.paint(m_walk.curBlock, m_entry.currentColour.packed());
+    file.blocks.push_back({m_walk.nextBlock, BlockRole::Data});
+    m_walk.curBlock = m_walk.nextBlock;
+    f.captions[Control::lbToGo] = withNumber(TO_GO_CAPTION, m_walk.fileLength);
+    --m_walk.fileLength;
 }
 
 void LinkedScreen::closeChain()
@@ -149,9 +149,9 @@ void LinkedScreen::closeChain()
     Loaded& l = loaded();
     Form& f = l.form;
     setWalking(false);
-    f.disk.setText(m_curBlock, "-1");
-    f.disk.paint(m_curBlock, m_entry.currentColour.packed());
-    f.list(Control::lvDirectory).setCell(l.files.size() - 1, END_COLUMN, std::to_string(m_curBlock));
+    f.disk.setText(m_walk.curBlock, "-1");
+    f.disk.paint(m_walk.curBlock, m_entry.currentColour.packed());
+    f.list(Control::lvDirectory).setCell(l.files.size() - 1, END_COLUMN, std::to_string(m_walk.curBlock));
     l.files.back().complete = true;
     f.fields.moveFocus(Control::txFile);
 }
@@ -169,8 +169,8 @@ void LinkedScreen::clear()
     f.fields.moveFocus(Control::txFile);
     f.list(Control::lvDirectory).clearRows();
     l.files.clear();
-    m_fileLength = 0;
-    m_curBlock = 0;
-    m_nextBlock = 0;
+    m_walk.fileLength = 0;
+    m_walk.curBlock = 0;
+    m_walk.nextBlock = 0;
     f.captions[Control::lbCurTotal] = withNumber(USAGE_CAPTION, usedTotal());
 }

@@ -30,18 +30,23 @@ public:
     // The blocks that the listed files account for: each its length, at least 1.
     std::int32_t usedTotal() const;
     // During a walk, the blocks still to draw.
-    std::int32_t fileLength() const { return m_fileLength; }
+    std::int32_t fileLength() const { return m_walk.fileLength; }
     // The block at the open end of the chain, waiting for its successor's number.
-    int curBlock() const { return m_curBlock; }
+    int curBlock() const { return m_walk.curBlock; }
     // The block drawn by the last press of Next.
-    int drawnBlock() const { return m_nextBlock; }
+    int drawnBlock() const { return m_walk.nextBlock; }
+
+    std::unique_ptr<ScreenState> save() const override { return saveWith(m_walk); }
+    void restore(const ScreenState& state) override { restoreWith(state, m_walk); }
 
 private:
     void setWalking(bool walking);
     void closeChain();
 
     // The screen object's own variables: load and Clear set fileLength, only Clear the other two.
-    std::int32_t m_fileLength = 0;
-    int m_curBlock = 0;
-    int m_nextBlock = 0;
+    struct Walk {
+        std::int32_t fileLength = 0;
+        int curBlock = 0;
+        int nextBlock = 0;
+    } m_walk;
 };

@@ -2,6 +2,7 @@
 
 #include "core/version.h"
 
+#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -25,6 +26,24 @@ std::optional<std::string> valueOf(
         return argument.substr(option.size() + 1);
     }
     return std::nullopt;
+}
+
+std::optional<std::uint64_t> seedOf(const std::string& text)
+{
+    std::uint64_t seed = 0;
+    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || problem != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return seed;
+}
+
+std::optional<double> scaleOf(const std::string& text)
+{
+    double scale = 0;
+    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), scale);
+    if (text.empty() || problem != std::errc{} || end != text.data() + text.size() || !(scale >= 1.0 && scale <= 3.0))
+        return std::nullopt;
+    return scale;
 }
 
 CommandLine error(std::string text)
@@ -64,6 +83,28 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments)
             line.options.firstScreen = *screen;
             continue;
         }
+        if (const auto seed = valueOf("seed", arguments, i, matched); matched) {
+            if (!seed)
+                return error("Missing value after '--seed'.");
+            line.options.seed = seedOf(*seed);
+            if (!line.options.seed)
+                return error("bad seed '" + *seed + "' (a whole number from 0 to 18446744073709551615)");
+            continue;
+        }
+        if (const auto script = valueOf("script", arguments, i, matched); matched) {
+            if (!script || script->empty())
+                return error("Missing value after '--script'.");
+            line.options.script = *script;
+            continue;
+        }
+        if (const auto scale = valueOf("scale", arguments, i, matched); matched) {
+            if (!scale)
+                return error("Missing value after '--scale'.");
+            line.options.scale = scaleOf(*scale);
+            if (!line.options.scale)
+                return error("bad scale '" + *scale + "' (a number from 1 to 3)");
+            continue;
+        }
         line.others.push_back(argument);
     }
     return line;
@@ -89,7 +130,14 @@ std::string usageText()
            "                     indexed (the linked index scheme) or multilevel. Without it\n"
            "                     Pellucor opens on the linked index scheme.\n"
            "  --lesson           Opens the lesson panel beside the first screen (F2 opens it\n"
-           "                     from any screen).\n";
+           "                     from any screen).\n"
+           "  --seed <n>         Starts the random stream from <n> (0 to 18446744073709551615)\n"
+           "                     instead of its fixed state: other colours and blocks, the\n"
+           "                     same ones in every run with the same <n>.\n"
+           "  --script <file>    Opens the lesson panel with the steps of a scenario to go\n"
+           "                     through one at a time (see the guide for the format).\n"
+           "  --scale <f>        Shows every window <f> times as large (1 to 3), for a\n"
+           "                     projector.\n";
 }
 
 std::string versionText() { return std::string("Pellucor ") + VERSION_TEXT + "\n"; }

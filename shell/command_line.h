@@ -2,13 +2,18 @@
 
 #include "core/screen_table.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 // What the command line asks of a run.
 struct StartOptions {
     ScreenId firstScreen = ScreenId::IndexedL;
-    bool lesson = false;  // the lesson panel opens with the first screen
+    bool lesson = false;                  // the lesson panel opens with the first screen
+    std::optional<std::uint64_t> seed;    // where the random stream starts; its fixed state without
+    std::optional<std::string> script;    // a scenario file for the lesson panel
+    std::optional<double> scale;          // every window this many times as large, 1 to 3
 };
 
 // Pellucor's own options read out of a command line.

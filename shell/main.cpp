@@ -1,5 +1,6 @@
 #include "core/random_stream.h"
 #include "core/share.h"
+#include "lesson/scenario.h"
 #include "shell/command_line.h"
 #include "shell/qt_screen_host.h"
 
@@ -7,7 +8,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -38,6 +42,26 @@ bool displayAvailable(const std::vector<std::string>& others)
 #endif
 }
 
+// The scenario of --script, or the status to end with when it cannot be read.
+std::variant<std::vector<ScenarioStep>, int> readScript(const StartOptions& options)
+{
+    if (!options.script)
+        return std::vector<ScenarioStep>{};
+    const std::string& path = *options.script;
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    if (!file || !(text << file.rdbuf())) {
+        std::fprintf(stderr, "pellucor: %s: cannot be read\n", path.c_str());
+        return USAGE_ERROR;
+    }
+    auto read = readScenario(text.str(), options.firstScreen);
+    if (const auto* error = std::get_if<ScenarioError>(&read)) {
+        std::fprintf(stderr, "pellucor: %s:%d: expected %s\n", path.c_str(), error->line, error->expected.c_str());
+        return USAGE_ERROR;
+    }
+    return std::get<std::vector<ScenarioStep>>(std::move(read));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -49,6 +73,9 @@ int main(int argc, char* argv[])
     case CommandLine::Outcome::Error: return refuse(line.error);
     case CommandLine::Outcome::Run: break;
     }
+    auto script = readScript(line.options);
+    if (const int* status = std::get_if<int>(&script))
+        return *status;
     if (!displayAvailable(line.others)) {
         std::fputs("pellucor: Pellucor is a desktop program and needs a graphical session. Start it from the "
                    "desktop, or on a virtual display with: xvfb-run pellucor\n",
@@ -56,6 +83,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    if (line.options.scale)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*line.options.scale));
     // Ties the windows to the launcher, whose file is named for the program's id.
     QGuiApplication::setDesktopFileName(QStringLiteral(PELLUCOR_APP_ID));
     QApplication app(argc, argv);
@@ -70,12 +99,15 @@ int main(int argc, char* argv[])
     if (const CommandLine left = readCommandLine(remaining); !left.others.empty())
         return refuse(unknownArgumentError(left.others.front()));
 
-    // The one random stream of the whole run, from its fixed starting state.
-    ProgramRandomStream stream;
+    // The one random stream of the whole run, from its fixed starting state or the chosen seed.
+    ProgramRandomStream stream = line.options.seed ? ProgramRandomStream(*line.options.seed) : ProgramRandomStream();
     Share share(stream);
     QtScreenHost host(share);
+    auto& steps = std::get<std::vector<ScenarioStep>>(script);
+    const bool scenario = !steps.empty();
+    host.setScenario(std::move(steps));
     host.navigator().start(line.options.firstScreen);
-    if (line.options.lesson)
+    if (line.options.lesson || scenario)
         host.showLesson(false);
     return QApplication::exec();
 }

@@ -8,9 +8,14 @@
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
 #include "shell/screens.h"
+#include "widgets/report_list_widget.h"
 #include "widgets/backdrop_widget.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 
@@ -59,12 +64,18 @@ Screen* QtScreenHost::screen(ScreenId screen) const
     return it == m_screens.end() ? nullptr : it->second.get();
 }
 
-void QtScreenHost::createScreen(ScreenId screen) { m_screens[screen] = makeScreen(screen, m_share); }
+void QtScreenHost::createScreen(ScreenId screen)
+{
+    m_screens[screen] = makeScreen(screen, m_share);
+    m_initial[screen] = m_screens[screen]->save();
+}
 
 void QtScreenHost::loadScreen(ScreenId id)
 {
     Screen& screen = *m_screens.at(id);
     screen.load();
+    m_history.forget();
+    m_focusBefore.clear();
     MethodWindow* window = makeWindow(screen);
     m_windows[id] = window;
     connect(window, &MethodWindow::exitRequested, this, [this] { m_navigator.exit(); });
@@ -75,9 +86,24 @@ void QtScreenHost::loadScreen(ScreenId id)
         if (m_lesson != nullptr)
             m_lesson->refresh();
     });
-    // F2 asks for the lesson panel; nothing on the screen itself changes for it.
-    auto* lessonKey = new QShortcut(QKeySequence(Qt::Key_F2), window);
-    connect(lessonKey, &QShortcut::activated, this, [this] { showLesson(); });
+    connect(window, &MethodWindow::aboutToAct, this, [this, &screen] {
+        m_history.record(screen, m_share);
+        m_focusBefore.emplace_back(QApplication::focusWidget());
+        if (m_lesson != nullptr)
+            m_lesson->noteAction();
+    });
+    // The keys of the lesson panel and the lecture controls; nothing on the screen itself changes.
+    const auto key = [this, window](int code, auto act) {
+        connect(new QShortcut(QKeySequence(code), window), &QShortcut::activated, this, act);
+    };
+    key(Qt::Key_F2, [this] { showLesson(); });
+    key(Qt::Key_F3, [this] { copyPicture(); });
+    key(Qt::Key_F4, [this] { stepBack(); });
+    key(Qt::Key_F5, [this] { restart(); });
+    key(Qt::Key_Escape, [this] {
+        if (m_lesson != nullptr)
+            m_lesson->stopPlaying();
+    });
     window->render();
 }
 
@@ -143,10 +169,125 @@ void QtScreenHost::endProgram() { QCoreApplication::quit(); }
 
 AboutDialog* QtScreenHost::about() const { return m_about.data(); }
 
+LessonPanel& QtScreenHost::lessonPanel()
+{
+    if (m_lesson == nullptr) {
+        m_lesson = new LessonPanel;
+        m_lesson->setLectureActions(this);
+        m_lesson->setScenario(m_scenario);
+    }
+    return *m_lesson;
+}
+
+void QtScreenHost::setScenario(std::vector<ScenarioStep> steps)
+{
+    m_scenario = std::move(steps);
+    if (m_lesson != nullptr)
+        m_lesson->setScenario(m_scenario);
+}
+
+MethodWindow* QtScreenHost::loadedWindow() const
+{
+    const auto loaded = m_navigator.loaded();
+    return loaded ? window(*loaded) : nullptr;
+}
+
+void QtScreenHost::restart()
+{
+    m_share.rewindTo(0);
+    m_history.forget();
+    m_focusBefore.clear();
+    for (auto& [id, screen] : m_screens)
+        screen->restore(*m_initial.at(id));
+    const auto current = m_navigator.loaded();
+    if (!current)
+        return;
+    m_screens.at(*current)->load();
+    if (MethodWindow* w = m_windows[*current].data()) {
+        w->render();
+        if (auto* first = w->findChild<QLineEdit*>(QStringLiteral("txFile")))
+            first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool QtScreenHost::stepBack()
+{
+    const auto current = m_navigator.loaded();
+    MethodWindow* w = loadedWindow();
+    if (!current || w == nullptr || !m_history.stepBack(*m_screens.at(*current), m_share))
+        return false;
+    if (m_lesson != nullptr)
+        m_lesson->stopPlaying();
+    w->render();
+    if (!m_focusBefore.empty()) {
+        if (QWidget* focus = m_focusBefore.back().data(); focus != nullptr && focus->window() == w)
+            focus->setFocus(Qt::OtherFocusReason);
+        m_focusBefore.pop_back();
+    }
+    return true;
+}
+
+void QtScreenHost::copyPicture()
+{
+    if (MethodWindow* w = loadedWindow())
+        QGuiApplication::clipboard()->setPixmap(w->grab());
+}
+
+bool QtScreenHost::pressNext()
+{
+    MethodWindow* w = loadedWindow();
+    auto* next = w != nullptr ? w->findChild<QPushButton*>(QStringLiteral("cmNext")) : nullptr;
+    if (next == nullptr || !next->isEnabled() || !next->isVisible())
+        return false;
+    next->click();
+    return true;
+}
+
+void QtScreenHost::perform(const ScenarioStep& step)
+{
+    if (step.kind == ScenarioStep::Kind::Screen) {
+        m_navigator.switchTo(step.screen);
+        return;
+    }
+    MethodWindow* w = loadedWindow();
+    if (w == nullptr)
+        return;
+    const auto press = [w](const char* name) {
+        if (auto* button = w->findChild<QPushButton*>(QString::fromLatin1(name)); button && button->isEnabled())
+            button->click();
+    };
+    switch (step.kind) {
+    case ScenarioStep::Kind::Add:
+        for (const auto& [name, text] : {std::pair{"txFile", &step.name}, {"txStart", &step.start}, {"txLenght", &step.length}}) {
+            if (auto* field = w->findChild<QLineEdit*>(QString::fromLatin1(name)); field && field->isEnabled())
+                field->setText(QString::fromStdString(*text));
+        }
+        press("cmAdd");
+        break;
+    case ScenarioStep::Kind::Next:
+        for (int n = 0; n < step.count && pressNext(); ++n) {
+        }
+        break;
+    case ScenarioStep::Kind::NextAll:
+        for (int n = 0; n < 1000 && pressNext(); ++n) {
+        }
+        break;
+    case ScenarioStep::Kind::Clear: press("cmClear"); break;
+    case ScenarioStep::Kind::Row:
+        if (auto* list = w->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"))) {
+            if (QTreeWidgetItem* item = list->topLevelItem(step.count - 1)) {
+                list->setCurrentItem(item);
+                emit list->itemClicked(item, 0);
+            }
+        }
+        break;
+    case ScenarioStep::Kind::Screen: break;
+    }
+}
+
 void QtScreenHost::showLesson(bool activate)
 {
-    if (m_lesson == nullptr)
-        m_lesson = new LessonPanel;
+    lessonPanel();
     const auto loaded = m_navigator.loaded();
     if (loaded && m_lesson->followed() == nullptr)
         m_lesson->follow(m_screens.at(*loaded).get(), m_windows[*loaded].data());

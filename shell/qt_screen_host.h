@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lesson/action_history.h"
+#include "lesson/lecture_actions.h"
 #include "shell/navigator.h"
 
 #include <QObject>
@@ -7,19 +9,24 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 class AboutDialog;
 class LessonPanel;
 class MethodWindow;
 class ProgramStarter;
 class Registry;
+class QWidget;
 class Screen;
+class ScreenState;
 class Share;
 
 // The program's windows and the lives of the screens behind them: it keeps one screen object per
 // screen for the whole run, loads a screen and builds its window when the navigation asks, unloads
-// it and lets the window go, and wires every window's commands back to the navigation.
-class QtScreenHost final : public QObject, public ScreenHost {
+// it and lets the window go, and wires every window's commands back to the navigation. Beside the
+// screens it keeps the lesson panel and carries out its lecture controls, which also have keys on
+// every method window: F2 the panel, F3 a picture, F4 Step back, F5 Restart, Escape stops Play on.
+class QtScreenHost final : public QObject, public ScreenHost, public LectureActions {
     Q_OBJECT
 public:
     explicit QtScreenHost(Share& share);
@@ -35,6 +42,14 @@ public:
     // `activate`: the panel takes the focus, as when a user asks for it.
     void showLesson(bool activate = true);
     LessonPanel* lesson() const;
+    // The scenario that the lesson panel offers, step by step.
+    void setScenario(std::vector<ScenarioStep> steps);
+
+    void restart() override;
+    bool stepBack() override;
+    void copyPicture() override;
+    bool pressNext() override;
+    void perform(const ScenarioStep& step) override;
     // A screen object, for a look behind its window; null before the screen's first use.
     Screen* screen(ScreenId screen) const;
 
@@ -47,14 +62,23 @@ public:
     void endProgram() override;
 
 private:
+    LessonPanel& lessonPanel();
+    MethodWindow* loadedWindow() const;
+
     Share& m_share;
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<ProgramStarter> m_starter;
     Navigator m_navigator{*this};
     std::map<ScreenId, std::unique_ptr<Screen>> m_screens;
+    // Each screen object as it was made, for Restart.
+    std::map<ScreenId, std::unique_ptr<ScreenState>> m_initial;
     // Windows on their way out are hidden at once and deleted when control is back in the event
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<ScreenId, QPointer<MethodWindow>> m_windows;
     QPointer<AboutDialog> m_about;
     QPointer<LessonPanel> m_lesson;
+    std::vector<ScenarioStep> m_scenario;
+    // Before each action on the loaded screen, for Step back, with where the focus was.
+    ActionHistory m_history;
+    std::vector<QPointer<QWidget>> m_focusBefore;
 };

@@ -73,18 +73,21 @@ void MethodWindow::buildMenus()
 
 void MethodWindow::onAddClicked()
 {
+    emit aboutToAct();
     m_screen.addFile(messages());
     render();
 }
 
 void MethodWindow::onNextClicked()
 {
+    emit aboutToAct();
     m_screen.nextBlock(messages());
     render();
 }
 
 void MethodWindow::onClearClicked()
 {
+    emit aboutToAct();
     m_screen.clear();
     render();
 }

@@ -50,6 +50,8 @@ signals:
     void closed();
     // The controls show the screen's form anew, after an action or a load.
     void rendered();
+    // Add, Next Block or Clear is about to reach the screen.
+    void aboutToAct();
 
 protected:
     // The entry frame at its place in twips, its fields' typing and Enter wired to the screen.

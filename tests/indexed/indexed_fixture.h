@@ -20,12 +20,22 @@ class SpreadStream final : public RandomStream {
 public:
     double next() override
     {
+        ++m_position;
         m_x = std::fmod(m_x + 0.6180339887498949, 1.0);
         return m_x;
+    }
+    std::uint64_t position() const override { return m_position; }
+    void rewindTo(std::uint64_t position) override
+    {
+        m_x = 0.0;
+        m_position = 0;
+        while (m_position < position)
+            next();
     }
 
 private:
     double m_x = 0.0;
+    std::uint64_t m_position = 0;
 };
 
 // Stream values for a scripted run: colours as R, G, B and blocks by number.

@@ -8,6 +8,7 @@
 #include "support/running_program.h"
 #include "support/window_testing.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,5 +115,104 @@ private slots:
     }
 };
 
-QTEST_MAIN(LessonPanelTest)
+// The lecture controls through the real program: Restart, Step back, Play on and the picture.
+class LectureControlsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RunningProgram> m_program;
+
+    MethodWindow* window() const { return m_program->host.window(ScreenId::IndexedL); }
+    const Screen& screen() const { return *m_program->host.screen(ScreenId::IndexedL); }
+    void type(const QString& name, const QString& length)
+    {
+        window()->findChild<QLineEdit*>(QStringLiteral("txFile"))->setText(name);
+        window()->findChild<QLineEdit*>(QStringLiteral("txLenght"))->setText(length);
+    }
+    void press(const char* button) { window()->findChild<QPushButton*>(QString::fromLatin1(button))->click(); }
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<RunningProgram>();
+        m_program->host.navigator().start(ScreenId::IndexedL);
+        m_program->host.showLesson(false);
+        QVERIFY(showActive(window()));  // the keys belong to the method window
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    void restartRepeatsTheRunDrawForDraw()
+    {
+        const auto run = [this] {
+            type(QStringLiteral("a"), QStringLiteral("9"));
+            press("cmAdd");
+            for (int n = 0; n < 4; ++n)
+                press("cmNext");
+            return screen().files();
+        };
+        const std::vector<FileRecord> first = run();
+        QTest::keyClick(window(), Qt::Key_F5);
+        QVERIFY(screen().files().empty());
+        QVERIFY(showActive(window()));  // a new window over a new screen object
+        QCOMPARE(m_program->share.position(), 0U);
+        QVERIFY(run() == first);
+    }
+
+    void stepBackUndoesARefusedAddAndItsDraws()
+    {
+        type(QString(), QStringLiteral("x"));
+        const std::uint64_t before = m_program->share.position();
+        const auto refused = answeringBoxes([this] { press("cmAdd"); });
+        QCOMPARE(refused.size(), 2);
+        QCOMPARE(m_program->share.position(), before + 3);  // the colour was drawn all the same
+        QVERIFY(showActive(window()));
+        QTest::keyClick(window(), Qt::Key_F4);
+        QCOMPARE(m_program->share.position(), before);
+        type(QStringLiteral("a"), QStringLiteral("1"));
+        press("cmAdd");
+        const ColourValue again = screen().currentColour().packed();
+        QTest::keyClick(window(), Qt::Key_F4);
+        QVERIFY(screen().files().empty());
+        press("cmAdd");
+        QCOMPARE(screen().currentColour().packed(), again);
+    }
+
+    void playOnPlacesTheFileAndStops()
+    {
+        type(QStringLiteral("a"), QStringLiteral("5"));
+        press("cmAdd");
+        LessonPanel* panel = m_program->host.lesson();
+        panel->play(100);
+        QVERIFY(panel->isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->isPlaying(), 5000);
+        QCOMPARE(screen().mode(), Mode::Idle);
+        QCOMPARE(screen().files().front().blocks.size(), 6U);
+        // A press of the user's own stops it, and so does Escape.
+        type(QStringLiteral("b"), QStringLiteral("5"));
+        press("cmAdd");
+        panel->play(2000);
+        press("cmNext");
+        QVERIFY(!panel->isPlaying());
+        panel->play(2000);
+        QTest::keyClick(window(), Qt::Key_Escape);
+        QVERIFY(!panel->isPlaying());
+    }
+
+    void thePictureGoesToTheClipboard()
+    {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(window(), Qt::Key_F3);
+        const QImage picture = QGuiApplication::clipboard()->image();
+        QCOMPARE(picture.size(), window()->size() * window()->devicePixelRatio());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    LessonPanelTest panel;
+    LectureControlsTest lecture;
+    return QTest::qExec(&panel, argc, argv) | QTest::qExec(&lecture, argc, argv);
+}
+
 #include "lesson_panel_test.moc"

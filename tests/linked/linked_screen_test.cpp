@@ -39,9 +39,11 @@ Message spaceNotEnough(const std::string& total)
 class CyclingStream final : public RandomStream {
 public:
     double next() override { return block(static_cast<int>(m_next++ % BlockDisk::BLOCKS)); }
+    std::uint64_t position() const override { return m_next; }
+    void rewindTo(std::uint64_t position) override { m_next = position; }
 
 private:
-    unsigned m_next = 0;
+    std::uint64_t m_next = 0;
 };
 
 // A linked screen whose disk a test can paint behind its back, for states the screen itself never

@@ -173,6 +173,8 @@ std::string formatAction(const Action& action)
     case ActionKind::ClickRow:
         return std::string("row ") + controlName(action.control) + ' ' + std::to_string(action.row);
     case ActionKind::Reload: return "reload";
+    case ActionKind::StepBack: return "back";
+    case ActionKind::Restart: return "restart";
     }
     return "?";
 }
@@ -183,6 +185,10 @@ std::optional<Action> parseAction(std::string_view line)
     const std::string_view verb = firstWord(rest);
     if (verb == "reload")
         return trimmed(rest).empty() ? std::optional<Action>(Action::reload()) : std::nullopt;
+    if (verb == "back")
+        return trimmed(rest).empty() ? std::optional<Action>(Action::stepBack()) : std::nullopt;
+    if (verb == "restart")
+        return trimmed(rest).empty() ? std::optional<Action>(Action::restart()) : std::nullopt;
     const auto control = controlNamed(firstWord(rest));
     if (!control)
         return std::nullopt;

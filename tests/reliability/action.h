@@ -15,6 +15,8 @@ enum class ActionKind {
     Click,     // a button, by mouse or keyboard
     ClickRow,  // a row of a list
     Reload,    // the window unloaded and loaded again, as a switch away and back does
+    StepBack,  // the last Add, Next Block or Clear undone
+    Restart,   // the run started again: the stream at its start, the screen as new
 };
 
 struct Action {
@@ -28,6 +30,14 @@ struct Action {
     static Action click(Control button) { return {ActionKind::Click, button, {}, 0}; }
     static Action clickRow(Control list, int row) { return {ActionKind::ClickRow, list, {}, row}; }
     static Action reload() { return {}; }
+    static Action stepBack() { return {ActionKind::StepBack, Control::txFile, {}, 0}; }
+    static Action restart() { return {ActionKind::Restart, Control::txFile, {}, 0}; }
+    // Whether Step back can undo this action: a press of Add, Next Block or Clear.
+    bool isUndoable() const
+    {
+        return kind == ActionKind::Click
+            && (control == Control::cmAdd || control == Control::cmNext || control == Control::cmClear);
+    }
 
     friend bool operator==(const Action&, const Action&) = default;
 };
@@ -38,6 +48,8 @@ struct Action {
 //   click cmAdd
 //   row lvDirectory 3
 //   reload
+//   back
+//   restart
 std::string formatAction(const Action& action);
 std::optional<Action> parseAction(std::string_view line);
 

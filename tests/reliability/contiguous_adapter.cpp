@@ -13,7 +13,7 @@ const Vocabulary& contiguousVocabulary()
 {
     static const Vocabulary vocabulary = vocabularyOf(
         {nameField(), numberField(Control::txStart), numberField(Control::txLenght)},
-        {{Control::cmAdd, 12}, {Control::cmClear, 1}}, {.type = 60, .enter = 8, .click = 30, .row = 0, .reload = 1});
+        {{Control::cmAdd, 36}, {Control::cmClear, 1}}, {.type = 60, .enter = 8, .click = 30, .row = 0, .reload = 1, .back = 1, .restart = 1});
     return vocabulary;
 }
 

@@ -58,6 +58,8 @@ Vocabulary vocabularyOf(std::vector<Vocabulary::Field> fields, std::vector<Vocab
     v.clickWeight = weights.click;
     v.rowWeight = weights.row;
     v.reloadWeight = weights.reload;
+    v.backWeight = weights.back;
+    v.restartWeight = weights.restart;
     return v;
 }
 
@@ -73,6 +75,8 @@ Action nextAction(Chooser& chooser, const Vocabulary& v)
         {ActionKind::Click, v.buttons.empty() ? 0U : v.clickWeight},
         {ActionKind::ClickRow, v.lists.empty() ? 0U : v.rowWeight},
         {ActionKind::Reload, v.reloadWeight},
+        {ActionKind::StepBack, v.backWeight},
+        {ActionKind::Restart, v.restartWeight},
     };
     switch (kinds[pickWeighted(chooser, kinds, [](const Kind& k) { return k.weight; })].kind) {
     case ActionKind::Type: {
@@ -87,6 +91,8 @@ Action nextAction(Chooser& chooser, const Vocabulary& v)
         return Action::clickRow(v.lists[chooser.below(v.lists.size())],
             static_cast<int>(chooser.below(static_cast<std::size_t>(v.rowsToClick))));
     case ActionKind::Reload: break;
+    case ActionKind::StepBack: return Action::stepBack();
+    case ActionKind::Restart: return Action::restart();
     }
     return Action::reload();
 }

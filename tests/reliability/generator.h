@@ -34,6 +34,8 @@ struct Vocabulary {
     unsigned clickWeight = 0;  // shared among the buttons by their own weights
     unsigned rowWeight = 0;
     unsigned reloadWeight = 0;
+    unsigned backWeight = 0;
+    unsigned restartWeight = 0;
 };
 
 // The field of a screen with what the sessions type into it: for names mostly ordinary ones; for
@@ -49,6 +51,8 @@ struct ActionWeights {
     unsigned click = 0;
     unsigned row = 0;
     unsigned reload = 0;
+    unsigned back = 0;
+    unsigned restart = 0;
 };
 Vocabulary vocabularyOf(std::vector<Vocabulary::Field> fields, std::vector<Vocabulary::Button> buttons,
     ActionWeights weights, std::vector<Control> lists = {});

@@ -26,7 +26,8 @@ const Vocabulary& indexedVocabulary()
     // now and then gives those files an empty disk.
     static const Vocabulary vocabulary = vocabularyOf({nameField(), numberField(Control::txLenght, {{&lengths, 14}})},
         {{Control::cmAdd, 144}, {Control::cmNext, 720}, {Control::cmClear, 1}},
-        {.type = 360, .enter = 60, .click = 720, .row = 72, .reload = 2}, {Control::lvDirectory});
+        {.type = 360, .enter = 60, .click = 720, .row = 72, .reload = 2, .back = 40, .restart = 1},
+        {Control::lvDirectory});
     return vocabulary;
 }
 

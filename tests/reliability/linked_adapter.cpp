@@ -25,7 +25,7 @@ const Vocabulary& linkedVocabulary()
     static const Vocabulary vocabulary
         = vocabularyOf({nameField(), numberField(Control::txStart), numberField(Control::txLenght, {{&huge, 1}})},
             {{Control::cmAdd, 120}, {Control::cmNext, 192}, {Control::cmClear, 1}},
-            {.type = 600, .enter = 96, .click = 540, .row = 0, .reload = 1});
+            {.type = 600, .enter = 96, .click = 540, .row = 0, .reload = 1, .back = 40, .restart = 1});
     return vocabulary;
 }
 

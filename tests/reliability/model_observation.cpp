@@ -106,6 +106,9 @@ std::vector<Message> applyToScreen(Screen& screen, const Action& action, std::op
         screen.unload();
         screen.load();
         break;
+    // The adapter does these, with the program's history and its own screen object.
+    case ActionKind::StepBack:
+    case ActionKind::Restart: break;
     }
     focus = screen.takeFocusRequest();
     return sink.shown;

@@ -184,7 +184,9 @@ bool canBeDone(const Action& action, const Observed& now)
         return now.loaded && usable && it != now.lists.end() && action.row >= 0
             && static_cast<std::size_t>(action.row) < it->second.rows.size();
     }
-    case ActionKind::Reload: return true;
+    case ActionKind::Reload:
+    case ActionKind::StepBack:
+    case ActionKind::Restart: return true;
     }
     return false;
 }

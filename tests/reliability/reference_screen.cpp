@@ -34,6 +34,9 @@ std::vector<Message> ReferenceScreen::apply(const Action& action)
             clickRow(action.row);
         break;
     case ActionKind::Reload: load(); break;
+    // The session keeps the references' history and starts them anew.
+    case ActionKind::StepBack:
+    case ActionKind::Restart: break;
     }
     return m_shown;
 }

@@ -2,6 +2,7 @@
 
 #include "contiguous/contiguous_screen.h"
 #include "core/screen.h"
+#include "lesson/action_history.h"
 #include "core/messages.h"
 #include "core/screen_table.h"
 #include "core/share.h"
@@ -57,13 +58,13 @@ public:
 template <ScreenId S> auto makeScreenObject(Share& share)
 {
     if constexpr (S == ScreenId::Contiguous)
-        return Unguarded<ContiguousScreen>(share);
+        return std::make_unique<Unguarded<ContiguousScreen>>(share);
     else if constexpr (S == ScreenId::Linked)
-        return Unguarded<LinkedScreen>(share);
+        return std::make_unique<Unguarded<LinkedScreen>>(share);
     else if constexpr (S == ScreenId::IndexedL)
-        return Unguarded<IndexedScreen>(share, std::make_unique<LinkedIndexScheme>());
+        return std::make_unique<Unguarded<IndexedScreen>>(share, std::make_unique<LinkedIndexScheme>());
     else
-        return Unguarded<IndexedScreen>(share, std::make_unique<MultilevelIndexScheme>());
+        return std::make_unique<Unguarded<IndexedScreen>>(share, std::make_unique<MultilevelIndexScheme>());
 }
 
 // Drives the program's screen object as its window does, over a stream of the session's seed, and
@@ -78,20 +79,42 @@ public:
 
     explicit ScreenAdapter(RandomStream& stream) : m_share(stream), m_screen(makeScreenObject<S>(m_share))
     {
-        m_screen.load();
+        m_screen->load();
     }
 
-    std::vector<Message> apply(const Action& action) { return applyToScreen(m_screen, action, m_focus); }
+    // Step back and Restart as the program does them: its history of the screen and the stream, and
+    // a new screen object over the stream at its start.
+    std::vector<Message> apply(const Action& action)
+    {
+        if (action.kind == ActionKind::StepBack) {
+            m_history.stepBack(*m_screen, m_share);
+            m_focus.reset();
+            return {};
+        }
+        if (action.kind == ActionKind::Restart) {
+            m_history.forget();
+            m_share.rewindTo(0);
+            m_screen = makeScreenObject<S>(m_share);
+            m_screen->load();
+            m_focus.reset();
+            return {};
+        }
+        if (action.kind == ActionKind::Reload)
+            m_history.forget();
+        if (action.isUndoable())
+            m_history.record(*m_screen, m_share);
+        return applyToScreen(*m_screen, action, m_focus);
+    }
     Observed observe() const
     {
-        Observed o = observeScreen(m_screen);
+        Observed o = observeScreen(*m_screen);
         if (o.loaded)
             o.focusRequest = m_focus;
         return o;
     }
     std::vector<std::string> invariants() const
     {
-        return m_screen.isLoaded() ? screenInvariants(m_screen) : std::vector<std::string>{};
+        return m_screen->isLoaded() ? screenInvariants(*m_screen) : std::vector<std::string>{};
     }
     // What a user can do on this screen, and how often the sessions do it.
     static const Vocabulary& vocabulary()
@@ -104,12 +127,13 @@ public:
             return indexedVocabulary();
     }
 
-    auto& screen() { return m_screen; }
+    auto& screen() { return *m_screen; }
 
 protected:
     Share m_share;
     decltype(makeScreenObject<S>(std::declval<Share&>())) m_screen;
     std::optional<Control> m_focus;
+    ActionHistory m_history;
 };
 
 using ContiguousAdapter = ScreenAdapter<ScreenId::Contiguous>;

@@ -31,8 +31,10 @@
 #include <exception>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A screen as a session drives it: the program's screen through an adapter, or its reference.
@@ -177,8 +179,10 @@ private:
         SessionStream adapterStream(seed);
         SessionStream referenceStream(seed);
         Adapter adapter(adapterStream);
-        Reference reference(referenceStream);
-        Observed expected = reference.observe();
+        auto reference = std::make_unique<Reference>(referenceStream);
+        // The reference's own history for Step back: itself and its stream before each undoable action.
+        std::vector<std::pair<std::unique_ptr<Reference>, SessionStream>> history;
+        Observed expected = reference->observe();
         if (auto failure = compare(0, expected, adapter.observe(), adapter))
             return failure;
 
@@ -194,9 +198,29 @@ private:
             const auto took = std::chrono::steady_clock::now() - began;
             Observed actual = adapter.observe();
             actual.messages = std::move(shown);
-            std::vector<Message> raised = reference.apply(action);
-            expected = reference.observe();
+            std::vector<Message> raised;
+            if (action.kind == ActionKind::StepBack) {
+                if (!history.empty()) {
+                    referenceStream = history.back().second;
+                    reference = std::move(history.back().first);
+                    history.pop_back();
+                }
+            } else if (action.kind == ActionKind::Restart) {
+                history.clear();
+                referenceStream = SessionStream(seed);
+                reference = std::make_unique<Reference>(referenceStream);
+            } else {
+                if (action.kind == ActionKind::Reload)
+                    history.clear();
+                if (action.isUndoable())
+                    history.emplace_back(std::make_unique<Reference>(*reference), referenceStream);
+                raised = reference->apply(action);
+            }
+            expected = reference->observe();
             expected.messages = std::move(raised);
+            // Where the focus goes after these is the window's business, not the screen's.
+            if (action.kind == ActionKind::StepBack || action.kind == ActionKind::Restart)
+                expected.focusRequest.reset();
             if (stats)
                 count(*stats, actual);
             if (auto failure = compare(i + 1, expected, actual, adapter)) {

@@ -2,8 +2,17 @@
 
 #include <cmath>
 
+void SessionStream::rewindTo(std::uint64_t position)
+{
+    // Each value takes one number from the engine.
+    m_engine.seed(m_seed);
+    m_engine.discard(position);
+    m_position = position;
+}
+
 double SessionStream::next()
 {
+    ++m_position;
     const std::uint64_t bits = m_engine();
     const double uniform = static_cast<double>(bits >> 11U) * 0x1p-53;
     if ((bits & 0xFU) != 0)

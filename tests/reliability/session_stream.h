@@ -11,9 +11,13 @@
 // scale) so that the draws' own edges come up too.
 class SessionStream final : public RandomStream {
 public:
-    explicit SessionStream(std::uint64_t seed) : m_engine(seed ^ 0x9E3779B97F4A7C15ULL) {}
+    explicit SessionStream(std::uint64_t seed) : m_seed(seed ^ 0x9E3779B97F4A7C15ULL), m_engine(m_seed) {}
     double next() override;
+    std::uint64_t position() const override { return m_position; }
+    void rewindTo(std::uint64_t position) override;
 
 private:
+    std::uint64_t m_seed;
     std::mt19937_64 m_engine;
+    std::uint64_t m_position = 0;
 };

@@ -3,6 +3,7 @@
 #include "core/random_stream.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -21,6 +22,8 @@ public:
     }
 
     std::size_t drawn() const { return m_next; }
+    std::uint64_t position() const override { return m_next; }
+    void rewindTo(std::uint64_t position) override { m_next = static_cast<std::size_t>(position); }
 
 private:
     std::vector<double> m_values;

@@ -1,0 +1,122 @@
+#include "lesson/scenario.h"
+
+#include <charconv>
+#include <optional>
+
+namespace {
+
+constexpr int MOST_PRESSES = 1000;
+
+// Splits a line into words: blanks separate them, double quotes hold blanks, \" is a quote.
+std::optional<std::vector<std::string>> wordsOf(std::string_view line)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (line[i] == '"') {
+            for (++i;; ++i) {
+                if (i >= line.size())
+                    return std::nullopt;
+                if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == '"') {
+                    word += '"';
+                    ++i;
+                } else if (line[i] == '"') {
+                    ++i;
+                    break;
+                } else {
+                    word += line[i];
+                }
+            }
+        } else {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+                word += line[i++];
+        }
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::optional<int> countOf(const std::string& word, int least, int most)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc{} || end != word.data() + word.size() || value < least || value > most)
+        return std::nullopt;
+    return value;
+}
+
+bool takesStart(ScreenId screen) { return screen == ScreenId::Contiguous || screen == ScreenId::Linked; }
+
+}  // namespace
+
+std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_view text, ScreenId firstScreen)
+{
+    std::vector<ScenarioStep> steps;
+    ScreenId screen = firstScreen;
+    int number = 0;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const auto words = wordsOf(line);
+        if (!words)
+            return ScenarioError{number, "a closing quote"};
+        if (words->empty() || words->front().starts_with('#'))
+            continue;
+        const std::string& verb = words->front();
+        const std::size_t given = words->size() - 1;
+        ScenarioStep step;
+        step.line = number;
+        step.text = std::string(line.substr(line.find_first_not_of(" \t")));
+        if (verb == "screen") {
+            const auto target = given == 1 ? screenFromOption((*words)[1]) : std::nullopt;
+            if (!target)
+                return ScenarioError{number, "one screen after 'screen': contiguous, linked, indexed or multilevel"};
+            step.kind = ScenarioStep::Kind::Screen;
+            step.screen = screen = *target;
+        } else if (verb == "add") {
+            if (takesStart(screen) && given != 3)
+                return ScenarioError{number, "a name, a start and a length after 'add' on this screen"};
+            if (!takesStart(screen) && given != 2)
+                return ScenarioError{number, "a name and a length after 'add' on an indexed screen"};
+            step.kind = ScenarioStep::Kind::Add;
+            step.name = (*words)[1];
+            step.start = takesStart(screen) ? (*words)[2] : "";
+            step.length = words->back();
+        } else if (verb == "next") {
+            step.kind = ScenarioStep::Kind::Next;
+            if (given == 1 && (*words)[1] == "all") {
+                step.kind = ScenarioStep::Kind::NextAll;
+            } else if (given == 1) {
+                const auto count = countOf((*words)[1], 1, MOST_PRESSES);
+                if (!count)
+                    return ScenarioError{number, "a number of presses from 1 to 1000, or 'all', after 'next'"};
+                step.count = *count;
+            } else if (given > 1) {
+                return ScenarioError{number, "a number of presses from 1 to 1000, or 'all', after 'next'"};
+            }
+        } else if (verb == "clear") {
+            if (given != 0)
+                return ScenarioError{number, "nothing after 'clear'"};
+            step.kind = ScenarioStep::Kind::Clear;
+        } else if (verb == "row") {
+            const auto row = given == 1 ? countOf((*words)[1], 1, 10000) : std::nullopt;
+            if (!row)
+                return ScenarioError{number, "a row number from 1 after 'row'"};
+            step.kind = ScenarioStep::Kind::Row;
+            step.count = *row;
+        } else {
+            return ScenarioError{number, "screen, add, next, clear or row"};
+        }
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/screen_table.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// A lecture prepared in a plain text file, one action a line, done through the real controls as if
+// typed:
+//
+//   # comments and blank lines are passed over
+//   screen contiguous            choose a screen: contiguous, linked, indexed or multilevel
+//   add notes 10 5               type a name, a start and a length and press Add ...
+//   add "lab report" 7           ... a name and a length on the indexed screens
+//   next                         press Next Block once, or N times (next 3), or to the end of the
+//   next all                     file being placed (next all)
+//   clear                        press Clear
+//   row 2                        click a directory row, the first being row 1
+//
+// A name or a typed value with blanks in it goes in double quotes, \" standing for a quote in it.
+struct ScenarioStep {
+    enum class Kind { Screen, Add, Next, NextAll, Clear, Row };
+
+    Kind kind = Kind::Clear;
+    ScreenId screen = ScreenId::IndexedL;  // Screen
+    std::string name, start, length;       // Add; no start on the indexed screens
+    int count = 1;                         // Next: presses; Row: the row, from 1
+    int line = 0;                          // in the file
+    std::string text;                      // the line as written
+};
+
+struct ScenarioError {
+    int line = 0;
+    std::string expected;  // what the line should have held
+};
+
+// Reads a scenario that starts on the given screen; the first line it cannot read is the error.
+std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_view text, ScreenId firstScreen);
