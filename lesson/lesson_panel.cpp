@@ -7,7 +7,10 @@
 #include "widgets/disk_grid_widget.h"
 #include "widgets/method_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QStackedWidget>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGuiApplication>
@@ -72,7 +75,7 @@ QLabel* answerLabel(const QString& accessibleName)
 
 }  // namespace
 
-LessonPanel::LessonPanel(QWidget* parent) : QWidget(parent, Qt::Window)
+LessonPanel::LessonPanel(Share& share, QWidget* parent) : QWidget(parent, Qt::Window), m_share(share)
 {
     setObjectName(QStringLiteral("lessonPanel"));
     setWindowTitle(tr("Lesson"));
@@ -113,7 +116,7 @@ LessonPanel::LessonPanel(QWidget* parent) : QWidget(parent, Qt::Window)
     readForm->addRow(tr("Reads:"), m_path);
     readForm->addRow(tr("Whole file:"), m_whole);
     readForm->addRow(m_note);
-    m_tabs->addTab(read, tr("&Read a file"));
+    m_tabs->addTab(read, tr("&Read"));
 
     auto* space = new QWidget;
     auto* spaceForm = new QFormLayout(space);
@@ -132,12 +135,13 @@ LessonPanel::LessonPanel(QWidget* parent) : QWidget(parent, Qt::Window)
     spaceForm->addRow(m_largest);
     m_tabs->addTab(space, tr("Free &space"));
 
+    m_tabs->addTab(buildExercise(), tr("E&xercise"));
     m_tabs->addTab(buildLecture(), tr("L&ecture"));
 
     connect(m_file, &QComboBox::currentIndexChanged, this, [this] { answerRead(); });
     connect(m_block, &QSpinBox::valueChanged, this, [this] { answerRead(); });
     connect(m_clearPick, &QPushButton::clicked, this, [this] { pick(-1, 0); });
-    setFixedWidth(340);
+    setFixedWidth(360);
     refresh();
 }
 
@@ -223,6 +227,115 @@ QWidget* LessonPanel::buildLecture()
     showStep();
     return lecture;
 }
+
+QWidget* LessonPanel::buildExercise()
+{
+    auto* exercise = new QWidget;
+    auto* form = new QFormLayout(exercise);
+    m_asked = answerLabel(tr("Question"));
+    m_asked->setObjectName(QStringLiteral("exerciseQuestion"));
+    m_answerText = new QLineEdit;
+    m_answerText->setObjectName(QStringLiteral("exerciseAnswer"));
+    m_answerText->setAccessibleName(tr("Your answer"));
+    m_answerChoice = new QComboBox;
+    m_answerChoice->setObjectName(QStringLiteral("exerciseChoice"));
+    m_answerChoice->setAccessibleName(tr("Your answer"));
+    m_answerInput = new QStackedWidget;
+    m_answerInput->addWidget(m_answerText);
+    m_answerInput->addWidget(m_answerChoice);
+    m_answerInput->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_check = new QPushButton(tr("Chec&k"));
+    m_check->setObjectName(QStringLiteral("exerciseCheck"));
+    m_verdict = answerLabel(tr("Right or wrong"));
+    m_verdict->setObjectName(QStringLiteral("exerciseVerdict"));
+    m_working = answerLabel(tr("The worked answer"));
+    m_working->setObjectName(QStringLiteral("exerciseWorking"));
+    auto* another = new QPushButton(tr("&Another question"));
+    another->setObjectName(QStringLiteral("exerciseAnother"));
+    m_aboutAdd = new QCheckBox(tr("Ask about Add with the fields as t&yped"));
+    m_aboutAdd->setObjectName(QStringLiteral("exerciseAboutAdd"));
+    m_score = new QLabel;
+    m_score->setObjectName(QStringLiteral("exerciseScore"));
+
+    form->addRow(m_asked);
+    form->addRow(tr("Ans&wer:"), m_answerInput);
+    form->addRow(QString(), m_check);
+    form->addRow(m_verdict);
+    form->addRow(m_working);
+    form->addRow(another);
+    form->addRow(m_aboutAdd);
+    form->addRow(m_score);
+
+    connect(m_check, &QPushButton::clicked, this, [this] {
+        check(m_question && m_question->form == Question::Form::Choice ? m_answerChoice->currentText().toStdString()
+                                                                         : m_answerText->text().toStdString());
+    });
+    connect(m_answerText, &QLineEdit::returnPressed, m_check, &QPushButton::click);
+    connect(another, &QPushButton::clicked, this, [this] { askAnother(); });
+    m_asked->setText(tr("Press Another question for a question about the disk on screen."));
+    showScore();
+    return exercise;
+}
+
+void LessonPanel::seedExercises(std::uint64_t seed) { m_exercises = ExerciseGenerator(seed); }
+
+void LessonPanel::restartExercises()
+{
+    m_exercises.restart();
+    m_question.reset();
+    m_tried = 0;
+    m_right = 0;
+    m_asked->setText(tr("Press Another question for a question about the disk on screen."));
+    m_verdict->clear();
+    m_working->clear();
+    showScore();
+}
+
+void LessonPanel::askAnother()
+{
+    m_question = m_screen != nullptr ? m_exercises.next(*m_screen, m_share, m_aboutAdd->isChecked()) : std::nullopt;
+    m_checked = false;
+    m_verdict->clear();
+    m_working->clear();
+    m_answerText->clear();
+    if (!m_question) {
+        m_asked->setText(tr("There is nothing to ask about yet: add a file first."));
+        m_check->setEnabled(false);
+        return;
+    }
+    m_asked->setText(text(m_question->text));
+    m_check->setEnabled(true);
+    const bool choice = m_question->form == Question::Form::Choice;
+    m_answerInput->setCurrentWidget(choice ? static_cast<QWidget*>(m_answerChoice) : m_answerText);
+    if (choice) {
+        m_answerChoice->clear();
+        for (const std::string& c : m_question->choices)
+            m_answerChoice->addItem(text(c));
+    }
+    setMarks({});
+    m_answerInput->currentWidget()->setFocus();
+}
+
+bool LessonPanel::check(const std::string& answer)
+{
+    if (!m_question || m_checked)
+        return false;
+    m_checked = true;
+    const bool right = isRight(*m_question, answer);
+    ++m_tried;
+    m_right += right ? 1 : 0;
+    m_verdict->setText(right ? tr("Right: %1.").arg(text(m_question->answer))
+                             : tr("Not quite: the answer is %1.").arg(text(m_question->answer)));
+    m_working->setText(text(m_question->working));
+    m_check->setEnabled(false);
+    showScore();
+    setMarks(m_question->marks);
+    // The focus on the verdict, so that a screen reader says it.
+    m_verdict->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void LessonPanel::showScore() { m_score->setText(tr("Questions tried: %1, answered right: %2").arg(m_tried).arg(m_right)); }
 
 void LessonPanel::play(int milliseconds)
 {
@@ -314,6 +427,10 @@ void LessonPanel::follow(Screen* screen, MethodWindow* window)
     if (another) {
         const QSignalBlocker blocking(m_file);
         m_file->clear();
+        m_question.reset();
+        m_asked->setText(tr("Press Another question for a question about the disk on screen."));
+        m_verdict->clear();
+        m_working->clear();
     }
     refresh();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lesson/exercise.h"
 #include "lesson/scenario.h"
 
 #include <QPointer>
@@ -10,7 +11,10 @@
 
 class LectureActions;
 class MethodWindow;
+class QCheckBox;
 class QComboBox;
+class QLineEdit;
+class QStackedWidget;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -18,6 +22,7 @@ class QSlider;
 class QSpinBox;
 class QTabWidget;
 class Screen;
+class Share;
 
 // The lesson panel: a window of its own beside the method screen that answers what a course asks
 // of the disk on it. "Read a file" says how many disk reads reach a block of a listed file, which
@@ -25,11 +30,14 @@ class Screen;
 // their order; "Free space" shows the free-block map, the free runs and what they allow. Those two
 // read the screen and never change it. "Lecture" holds the controls of a lecture: Restart, Step
 // back, Play on (Next Block at a chosen pace), a picture for the slides, and the steps of a
-// scenario, each of which acts through the method window as a user would.
+// scenario, each of which acts through the method window as a user would. "Exercise" asks a
+// question about the disk on screen, takes the student's answer, says whether it is right and
+// then shows the worked answer, marked on the grid.
 class LessonPanel final : public QWidget {
     Q_OBJECT
 public:
-    explicit LessonPanel(QWidget* parent = nullptr);
+    // `share` is the program's random stream, which the exercises leave where it was.
+    explicit LessonPanel(Share& share, QWidget* parent = nullptr);
 
     // The screen to answer about and the window that shows it; null for none.
     void follow(Screen* screen, MethodWindow* window);
@@ -54,6 +62,17 @@ public:
     void play(int milliseconds);
     void stopPlaying();
     bool isPlaying() const { return m_player.isActive(); }
+
+    // The exercises' own generator starts from this seed; Restart starts it again, and the count.
+    void seedExercises(std::uint64_t seed);
+    void restartExercises();
+    // Draws the next question about the followed screen.
+    void askAnother();
+    // Judges an answer to the question shown and shows the worked answer; false when none is asked.
+    bool check(const std::string& answer);
+    const std::optional<Question>& question() const { return m_question; }
+    int tried() const { return m_tried; }
+    int answeredRight() const { return m_right; }
     // Add, Next Block or Clear is about to reach the screen: unless Play on pressed it, play stops.
     void noteAction();
 
@@ -63,6 +82,8 @@ protected:
 
 private:
     QWidget* buildLecture();
+    QWidget* buildExercise();
+    void showScore();
     void showStep();
     void listFiles();
     void answerRead();
@@ -99,4 +120,20 @@ private:
     QListWidget* m_steps = nullptr;
     QPushButton* m_performStep = nullptr;
     QPushButton* m_runToEnd = nullptr;
+
+    Share& m_share;
+    ExerciseGenerator m_exercises;
+    std::optional<Question> m_question;
+    bool m_checked = false;
+    int m_tried = 0;
+    int m_right = 0;
+    QLabel* m_asked = nullptr;
+    QStackedWidget* m_answerInput = nullptr;
+    QLineEdit* m_answerText = nullptr;
+    QComboBox* m_answerChoice = nullptr;
+    QPushButton* m_check = nullptr;
+    QLabel* m_verdict = nullptr;
+    QLabel* m_working = nullptr;
+    QCheckBox* m_aboutAdd = nullptr;
+    QLabel* m_score = nullptr;
 };

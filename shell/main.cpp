@@ -103,6 +103,8 @@ int main(int argc, char* argv[])
     ProgramRandomStream stream = line.options.seed ? ProgramRandomStream(*line.options.seed) : ProgramRandomStream();
     Share share(stream);
     QtScreenHost host(share);
+    if (line.options.seed)
+        host.seedExercises(*line.options.seed);
     auto& steps = std::get<std::vector<ScenarioStep>>(script);
     const bool scenario = !steps.empty();
     host.setScenario(std::move(steps));

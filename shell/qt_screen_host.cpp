@@ -172,8 +172,9 @@ AboutDialog* QtScreenHost::about() const { return m_about.data(); }
 LessonPanel& QtScreenHost::lessonPanel()
 {
     if (m_lesson == nullptr) {
-        m_lesson = new LessonPanel;
+        m_lesson = new LessonPanel(m_share);
         m_lesson->setLectureActions(this);
+        m_lesson->seedExercises(m_exerciseSeed);
         m_lesson->setScenario(m_scenario);
     }
     return *m_lesson;
@@ -199,6 +200,8 @@ void QtScreenHost::restart()
     m_focusBefore.clear();
     for (auto& [id, screen] : m_screens)
         screen->restore(*m_initial.at(id));
+    if (m_lesson != nullptr)
+        m_lesson->restartExercises();
     const auto current = m_navigator.loaded();
     if (!current)
         return;

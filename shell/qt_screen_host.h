@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/action_history.h"
+#include "lesson/exercise.h"
 #include "lesson/lecture_actions.h"
 #include "shell/navigator.h"
 
@@ -44,6 +45,8 @@ public:
     LessonPanel* lesson() const;
     // The scenario that the lesson panel offers, step by step.
     void setScenario(std::vector<ScenarioStep> steps);
+    // Where the exercises' own generator starts, as the random stream starts from --seed.
+    void seedExercises(std::uint64_t seed) { m_exerciseSeed = seed; }
 
     void restart() override;
     bool stepBack() override;
@@ -78,6 +81,7 @@ private:
     QPointer<AboutDialog> m_about;
     QPointer<LessonPanel> m_lesson;
     std::vector<ScenarioStep> m_scenario;
+    std::uint64_t m_exerciseSeed = ExerciseGenerator::DEFAULT_SEED;
     // Before each action on the loaded screen, for Step back, with where the focus was.
     ActionHistory m_history;
     std::vector<QPointer<QWidget>> m_focusBefore;
