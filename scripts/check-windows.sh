@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Compiles the logic, the Windows registry code included, with the MinGW-w64 cross-compiler, syntax
-# only: that code cannot run here, but it must not rot unseen.
-set -euo pipefail
+# only: that code cannot run here, but it must not rot unseen. Installs the cross-compiler through
+# scripts/setup.sh --windows.
+set -Eeuo pipefail
+trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
+scripts/setup.sh --windows
 cxx=x86_64-w64-mingw32-g++-posix
 version=$(sed -n 's/^project(Pellucor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 IFS=. read -r major minor patch <<<"$version"
