@@ -1,9 +1,10 @@
 #!/bin/sh
 # Runs scripts/setup.sh as different users on a made-up machine: stand-ins for id, dpkg-query,
 # apt-get, sudo and cmake on a PATH that holds nothing else (so no real sudo), and checks what it
-# installs, how, what it says and how it ends.
+# installs, how, what it says and how it ends. Then scripts/count-tests.sh on CTest's words.
 #   setup_test.sh SETUP_SCRIPT
 setup=$1
+scripts=$(dirname "$setup")
 bash=$(command -v bash)
 failures=0
 work=$(mktemp -d)
@@ -112,6 +113,20 @@ FAKE_UID=1000 FAKE_INSTALLED="$base" FAKE_CMAKE=3.28.3 run "3.28" 0
 FAKE_UID=1000 FAKE_INSTALLED="$base" FAKE_CMAKE=4.0.2 run "4.0" 0
 
 FAKE_UID=0 run "bad option" 2 --everything
+
+# scripts/count-tests.sh adds up CTest's totals of two builds: a test that could not start failed,
+# a skipped one is told apart.
+mkdir "$work/dev" "$work/asan" "$work/broken"
+printf '%s\n' "80% tests passed, 2 tests failed out of 10" "" "The following tests did not run:" \
+    "	  3 - atspi_test (Skipped)" "" "The following tests FAILED:" "	  2 - a (Failed)" \
+    "	  4 - b (Not Run)" >"$work/dev/ctest-output.txt"
+echo "100% tests passed, 0 tests failed out of 9" >"$work/asan/ctest-output.txt"
+echo "Errors while running CTest" >"$work/broken/ctest-output.txt"
+counted=$("$bash" "$scripts/count-tests.sh" "$work/dev" "$work/asan")
+[ "$counted" = "16 passed, 2 failed, 1 skipped" ] || fail "count-tests.sh counted: $counted"
+if "$bash" "$scripts/count-tests.sh" "$work/asan" "$work/broken" >/dev/null 2>&1; then
+    fail "count-tests.sh counted a run that CTest did not finish"
+fi
 
 [ "$failures" -eq 0 ] && echo "setup.sh behaved for every user"
 exit "$failures"
