@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs scripts/setup.sh as different users on a made-up machine: stand-ins for id, dpkg-query,
 # apt-get, sudo and cmake on a PATH that holds nothing else (so no real sudo), and checks what it
-# installs, how, what it says and how it ends. Then scripts/count-tests.sh on CTest's words.
+# installs, how, what it says and how it ends. Then the same for scripts/run.sh without a display,
+# and scripts/count-tests.sh on CTest's words.
 #   setup_test.sh SETUP_SCRIPT
 setup=$1
 scripts=$(dirname "$setup")
@@ -35,6 +36,7 @@ FAKE_UID=0 SUDO_USER=student exec "$@"
 STUB
 cat >"$bin/cmake" <<'STUB'
 #!/bin/sh
+[ "$1" = --version ] || { echo "cmake $*" >>"$FAKE_LOG"; exit 1; }
 echo "cmake version $FAKE_CMAKE"
 echo
 echo "CMake suite maintained and supported by Kitware (kitware.com/cmake)."
@@ -42,12 +44,12 @@ STUB
 chmod +x "$bin"/*
 
 base="cmake g++ make qt6-base-dev fonts-liberation2"
-# run NAME STATUS [OPTIONS...]: runs setup.sh with the FAKE_ variables set by the caller.
+# run NAME STATUS [OPTIONS...]: runs setup.sh (or $script) with the FAKE_ variables set by the caller.
 run() {
     name=$1 want=$2
     shift 2
     : >"$work/log"
-    PATH=$bin FAKE_LOG=$work/log "$bash" "$setup" "$@" >"$work/out" 2>"$work/err"
+    PATH=$bin FAKE_LOG=$work/log "$bash" "${script:-$setup}" "$@" >"$work/out" 2>"$work/err"
     got=$?
     if [ "$got" -ne "$want" ]; then
         fail "$name: ended with $got, wanted $want"
@@ -60,7 +62,7 @@ fail() {
 }
 said() { grep -q -F -e "$2" "$work/err" || fail "$1: did not say: $2"; }
 installed() { grep -q -F -e "$2" "$work/log" || fail "$1: apt-get did not run: $2"; }
-nothing_installed() { [ ! -s "$work/log" ] || fail "$1: apt-get ran"; }
+nothing_installed() { [ ! -s "$work/log" ] || fail "$1: apt-get or a build ran"; }
 
 export FAKE_CMAKE=3.25.1
 
@@ -113,6 +115,13 @@ FAKE_UID=1000 FAKE_INSTALLED="$base" FAKE_CMAKE=3.28.3 run "3.28" 0
 FAKE_UID=1000 FAKE_INSTALLED="$base" FAKE_CMAKE=4.0.2 run "4.0" 0
 
 FAKE_UID=0 run "bad option" 2 --everything
+
+# scripts/run.sh without any display says what to run instead, before it installs or builds a thing.
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= FAKE_UID=0 FAKE_INSTALLED="" script=$scripts/run.sh run "run.sh, no display" 1
+said "run.sh, no display" "xvfb-run -a bash scripts/run.sh"
+said "run.sh, no display" "xvfb-run -a pellucor"
+script=""
+nothing_installed "run.sh, no display"
 
 # scripts/count-tests.sh adds up CTest's totals of two builds: a test that could not start failed,
 # a skipped one is told apart.
