@@ -14,6 +14,7 @@
 #   scripts/setup.sh --fuzz          ... and clang with its libFuzzer runtime (scripts/fuzz.sh)
 #   scripts/setup.sh --screenshots   ... and what taking screenshots needs
 #   scripts/setup.sh --icons         ... and rsvg-convert (scripts/make-icons.sh)
+#   scripts/setup.sh --fresh-root    ... and what scripts/try-fresh-root.sh needs on this machine
 # Options add up: `scripts/setup.sh --tests --fuzz` installs what both need.
 #
 # Installing needs root: it runs apt-get as root, or through sudo. Without either it names the
@@ -35,6 +36,7 @@ for option in "$@"; do
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
     --icons) packages+=(librsvg2-bin) ;;
+    --fresh-root) packages+=(debootstrap xvfb xdotool imagemagick strace) ;;
     *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done
