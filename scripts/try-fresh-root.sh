@@ -25,12 +25,12 @@ source scripts/fresh-root-common.sh
 fresh_root_tools
 mkdir -p "$work"
 
-# The README's commands: the fenced sh blocks under a heading, one command a line. Run as root, as
-# the README allows, without sudo.
+# The README's commands: the fenced sh blocks under a heading, one command a line, without their
+# comments. Run as root, as the README allows, without sudo.
 readme_block() {
   awk -v heading="$1" -v want="$2" '
     inblock && /^```$/ { inblock = 0; next }
-    inblock { sub(/^sudo /, ""); print; next }
+    inblock { sub(/^sudo /, ""); sub(/ +# .*$/, ""); print; next }
     /^#/ { insection = ($0 == heading); n = 0; next }
     insection && /^```sh$/ { n++; inblock = (n == want) }
   ' README.md
