@@ -6,16 +6,20 @@
 # machine: scripts/try-package-in-chroot.sh). Ends with a table of each command's status, time,
 # packages installed and megabytes downloaded.
 #
-#   scripts/try-fresh-root.sh [REF [WORK_DIR]]
+#   scripts/try-fresh-root.sh [--ci] [REF [WORK_DIR]]
 #
+# --ci then runs CI's .ci/run in the same root, which shows that each of its checks installs what it
+# needs (about 15 minutes and 400 MB more).
 # REF is a commit or branch (default HEAD); WORK_DIR (default /var/tmp/pellucor-fresh-root) keeps
 # the untouched root for the next try, the roots, each command's log and the screenshots. Needs root
-# and Debian's mirror, downloads several hundred megabytes and takes about half an hour on two cores:
-# a tool for people, not for CI.
+# and Debian's mirror, downloads several hundred megabytes and takes a quarter of an hour on two
+# cores: a tool for people, not for CI.
 set -Eeuo pipefail
 trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
 repo=$PWD
+ci=false
+if [ "${1:-}" = --ci ]; then ci=true; shift; fi
 ref=${1:-HEAD}
 work=$(realpath -m "${2:-/var/tmp/pellucor-fresh-root}")
 commit=$(git rev-parse --verify "$ref^{commit}")
@@ -113,6 +117,10 @@ note "  last line: $(tail -n 1 "$work/test.log")"
 for i in "${!install[@]}"; do measure "install-$i" /root/pellucor "${install[i]}" || failed=1; done
 measure version / "pellucor --version" || failed=1
 for i in "${!removal[@]}"; do measure "remove-$i" / "${removal[i]}" || failed=1; done
+if $ci; then
+  measure ci /root/pellucor "CI=true bash .ci/run" || failed=1
+  note "  last line: $(tail -n 1 "$work/ci.log")"
+fi
 fresh_root_leave
 
 deb=$(find "$work/newcomer/root/pellucor/build-release" -maxdepth 1 -name 'pellucor_*.deb' | head -n 1)
