@@ -7,14 +7,18 @@
 #                                    screen-reader check among them: a virtual display, a D-Bus
 #                                    session and the AT-SPI bindings), and the locales the tests start
 #                                    the program in; the sanitizer build needs nothing more
+#                                    (scripts/test.sh)
 #   scripts/setup.sh --windows       ... and the MinGW-w64 cross-compiler (scripts/check-windows.sh)
 #   scripts/setup.sh --desktop-files ... and the validators of the launcher, the AppStream data and
 #                                    the manual page (scripts/check-desktop-files.sh)
 #   scripts/setup.sh --package       ... and what building and checking the Debian package needs
+#                                    (scripts/package.sh, scripts/check-package.sh)
 #   scripts/setup.sh --fuzz          ... and clang with its libFuzzer runtime (scripts/fuzz.sh)
-#   scripts/setup.sh --screenshots   ... and what taking screenshots needs
+#   scripts/setup.sh --screenshots   ... and what taking screenshots needs (scripts/screenshot.sh,
+#                                    scripts/screenshots.sh)
 #   scripts/setup.sh --icons         ... and rsvg-convert (scripts/make-icons.sh)
-#   scripts/setup.sh --fresh-root    ... and what scripts/try-fresh-root.sh needs on this machine
+#   scripts/setup.sh --fresh-root    ... and what trying a fresh Debian root needs on this machine
+#                                    (scripts/try-fresh-root.sh, scripts/try-package-in-chroot.sh)
 # Options add up: `scripts/setup.sh --tests --fuzz` installs what both need.
 #
 # Installing needs root: it runs apt-get as root, or through sudo. Without either it names the
