@@ -2,6 +2,10 @@
 # root with debootstrap (--variant=minbase, as small as a newcomer's machine can be), enters it with
 # chroot, lends it a virtual display of this machine, and measures what commands run in it install.
 # Needs root and Debian's mirror: the one this machine's apt uses for bookworm, or MIRROR=URL.
+#
+# The display is reached through its abstract socket, which a chroot shares with this machine, so
+# /tmp/.X11-unix is not shared: an X server started in the root (the screen-reader test starts one)
+# cannot take the place of one of this machine's.
 
 fresh_root_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 fresh_root_mounts=()
@@ -45,13 +49,11 @@ fresh_root_make() {
   }
 }
 
-# fresh_root_enter DIR: mounts what programs in the root expect and starts a virtual display that
-# they reach through the bind-mounted /tmp/.X11-unix. Sets root, and fresh_root_display to :N.
+# fresh_root_enter DIR: mounts what programs in the root expect. Sets root.
 fresh_root_enter() {
   root=$(realpath "$1")
   local fs
-  mkdir -p "$root/tmp/.X11-unix" /tmp/.X11-unix
-  for fs in proc sys dev dev/pts tmp/.X11-unix; do
+  for fs in proc sys dev dev/pts; do
     mountpoint -q "$root/$fs" && continue
     case $fs in
       proc) mount -t proc proc "$root/proc" ;;
@@ -61,10 +63,17 @@ fresh_root_enter() {
     fresh_root_mounts+=("$root/$fs")
   done
   cp /etc/resolv.conf "$root/etc/resolv.conf"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fresh_root_files/display" 2>/dev/null &
+}
+
+# fresh_root_start_display: starts a virtual display here, its messages in $fresh_root_files/xvfb.log,
+# and sets fresh_root_display to its name, :N.
+fresh_root_start_display() {
+  [ -z "$fresh_root_xvfb" ] || kill "$fresh_root_xvfb" 2>/dev/null || true
+  : >"$fresh_root_files/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fresh_root_files/display" 2>"$fresh_root_files/xvfb.log" &
   fresh_root_xvfb=$!
   for _ in $(seq 100); do [ -s "$fresh_root_files/display" ] && break; sleep 0.05; done
-  [ -s "$fresh_root_files/display" ] || { echo "${0##*/}: Xvfb did not start" >&2; exit 1; }
+  [ -s "$fresh_root_files/display" ] || { cat "$fresh_root_files/xvfb.log" >&2; echo "${0##*/}: Xvfb did not start" >&2; exit 1; }
   fresh_root_display=":$(cat "$fresh_root_files/display")"
 }
 
@@ -93,6 +102,11 @@ megabytes() { awk -v n="$1" -v unit="$2" 'BEGIN {printf "%.0f MB", n * unit / 10
 window_of() {
   local win=""
   while kill -0 "$1" 2>/dev/null; do
+    if ! kill -0 "$fresh_root_xvfb" 2>/dev/null; then
+      echo "${0##*/}: the virtual display $fresh_root_display (Xvfb, pid $fresh_root_xvfb) has ended;" \
+        "its last words:" "$(tail -n 5 "$fresh_root_files/xvfb.log")" >&2
+      return 1
+    fi
     win=$(DISPLAY=$fresh_root_display xdotool search --onlyvisible --name . 2>/dev/null | head -n 1 || true)
     [ -n "$win" ] && { echo "$win"; return 0; }
     sleep 0.5

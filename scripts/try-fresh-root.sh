@@ -73,6 +73,7 @@ measure() {
   echo "== $command   (from $dir; output in $log)"
   start=$(date +%s.%N)
   if [ "${WINDOW:-}" = yes ]; then
+    fresh_root_start_display
     in_root "$dir" DISPLAY="$fresh_root_display" bash -c "$command" >"$log" 2>&1 </dev/null &
     pid=$!
     if window=$(window_of "$pid"); then
@@ -144,4 +145,7 @@ fi
 note "all of it: $((SECONDS - started)) s"
 echo "== report (also in $report)"
 cat "$report"
-[ "$failed" -eq 0 ]
+if [ "$failed" -ne 0 ]; then
+  echo "try-fresh-root: a command above did not do what the README says (its log tells more)" >&2
+  exit 1
+fi

@@ -48,6 +48,7 @@ in_root / pellucor --method contiguous || status=$?
 echo "exit status $status"
 
 echo "== pellucor --method contiguous, on a virtual display"
+fresh_root_start_display
 root_run /
 strace -f -e trace=openat -o "$lists/trace" "${root_command[@]}" DISPLAY="$fresh_root_display" \
   /usr/bin/pellucor --method contiguous >"$lists/pellucor.log" 2>&1 &
