@@ -3,8 +3,10 @@
 # dependencies were worked out from the binary, and that it holds exactly what a desktop needs.
 #
 #   scripts/check-package.sh [PACKAGE.deb]     (default: the one in build-release)
-set -euo pipefail
+set -Eeuo pipefail
+trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
+scripts/setup.sh --package
 version=$(sed -n 's/^project(Pellucor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 arch=$(dpkg --print-architecture)
 deb=${1:-build-release/pellucor_${version}_${arch}.deb}

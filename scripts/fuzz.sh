@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses (the fuzz preset: clang, AddressSanitizer, UndefinedBehaviorSanitizer,
-# no Qt) and runs each one in turn, one worker at a time.
+# no Qt) and runs each one in turn, one worker at a time. Installs clang and its libFuzzer runtime
+# through scripts/setup.sh --fuzz.
 #
 #   scripts/fuzz.sh                    every harness for 5 seconds: the smoke test that CI runs
 #   scripts/fuzz.sh SECONDS [NAME...]  the named harnesses (number_reading, contiguous_screen,
@@ -10,13 +11,15 @@
 # build-fuzz/corpus/NAME. A crash stops the run; its input is left in build-fuzz/crashes/ and the
 # harness prints what went wrong (the screen harnesses print a replayable list of actions).
 # Rerun one input with: build-fuzz/fuzz/NAME_fuzzer FILE
-set -euo pipefail
+set -Eeuo pipefail
+trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
 [ $# -gt 0 ] && shift
 names=("$@")
 [ ${#names[@]} -gt 0 ] || names=(number_reading contiguous_screen linked_screen indexed_screen)
 
+scripts/setup.sh --fuzz
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --parallel "${PELLUCOR_BUILD_JOBS:-2}"
 mkdir -p build-fuzz/crashes

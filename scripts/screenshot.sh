@@ -6,8 +6,9 @@
 # Each argument after -- is one xdotool command line run against the window, for example
 #   scripts/screenshot.sh shot.png build --method contiguous -- "type notes" "key Return" "type 8"
 # The screen is large enough for the windows at QT_SCALE_FACTOR=2, which the program takes from the
-# environment. Needs xvfb, xdotool and imagemagick; scripts/setup.sh --screenshots installs them.
-set -euo pipefail
+# environment. Installs xvfb, xdotool and imagemagick through scripts/setup.sh --screenshots.
+set -Eeuo pipefail
+trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 out=${1:?usage: screenshot.sh OUT.png [BUILD_DIR] [--method METHOD] [-- XDOTOOL_COMMAND ...]}
 shift
 build=build
@@ -15,6 +16,7 @@ if [ $# -gt 0 ] && [ "$1" != "--" ] && [ "$1" != "--method" ]; then build=$1; sh
 args=()
 if [ "${1:-}" = "--method" ]; then args=(--method "${2:?--method needs a method}"); shift 2; fi
 [ "${1:-}" = "--" ] && shift
+"$(dirname "$0")/setup.sh" --screenshots
 
 # Xvfb takes a free display number itself and writes it down once it listens.
 display=$(mktemp)

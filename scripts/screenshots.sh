@@ -9,7 +9,8 @@
 #
 # Builds the program (the release preset) when needed. Needs xvfb, xdotool and imagemagick, which
 # it installs through scripts/setup.sh --screenshots.
-set -euo pipefail
+set -Eeuo pipefail
+trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
 scale=1
 out=docs

@@ -2,30 +2,45 @@
 # Installs the Debian packages that Pellucor needs and that this machine lacks, then checks that its
 # CMake is new enough to build Pellucor.
 #
-#   scripts/setup.sh             what building and running the program needs
-#   scripts/setup.sh --tests     ... and what the tests, the benchmarks, the fuzz harnesses and the
-#                                package checks need (the screen-reader check among them: a virtual
-#                                display, a D-Bus session and the AT-SPI bindings), and the locales
-#                                the tests start the program in
-#   scripts/setup.sh --screenshots  ... and what taking screenshots needs
-#   scripts/setup.sh --package   ... and what building and checking the Debian package needs
+#   scripts/setup.sh                 what building and running the program needs
+#   scripts/setup.sh --tests         ... and what the debug build's tests and benchmarks need (the
+#                                    screen-reader check among them: a virtual display, a D-Bus
+#                                    session and the AT-SPI bindings), and the locales the tests start
+#                                    the program in; the sanitizer build needs nothing more
+#                                    (scripts/test.sh)
+#   scripts/setup.sh --windows       ... and the MinGW-w64 cross-compiler (scripts/check-windows.sh)
+#   scripts/setup.sh --desktop-files ... and the validators of the launcher, the AppStream data and
+#                                    the manual page (scripts/check-desktop-files.sh)
+#   scripts/setup.sh --package       ... and what building and checking the Debian package needs
+#                                    (scripts/package.sh, scripts/check-package.sh)
+#   scripts/setup.sh --fuzz          ... and clang with its libFuzzer runtime (scripts/fuzz.sh)
+#   scripts/setup.sh --screenshots   ... and what taking screenshots needs (scripts/screenshot.sh,
+#                                    scripts/screenshots.sh)
+#   scripts/setup.sh --icons         ... and rsvg-convert (scripts/make-icons.sh)
+#   scripts/setup.sh --fresh-root    ... and what trying a fresh Debian root needs on this machine
+#                                    (scripts/try-fresh-root.sh, scripts/try-package-in-chroot.sh)
+# Options add up: `scripts/setup.sh --tests --fuzz` installs what both need.
 #
 # Installing needs root: it runs apt-get as root, or through sudo. Without either it names the
 # missing packages and the command that installs them, and ends with status 1.
-set -euo pipefail
+set -Eeuo pipefail
+trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 
 packages=(cmake g++ make qt6-base-dev fonts-liberation2)
-package_tools=(dpkg-dev file desktop-file-utils appstream)
 tests=false
 for option in "$@"; do
   case "$option" in
     --tests)
       tests=true
-      packages+=(libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix groff-base clang libclang-rt-14-dev locales
-        xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi "${package_tools[@]}")
+      packages+=(libgtest-dev libbenchmark-dev locales xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi)
       ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix) ;;
+    --desktop-files) packages+=(desktop-file-utils appstream man-db) ;;
+    --package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
-    --package) packages+=("${package_tools[@]}") ;;
+    --icons) packages+=(librsvg2-bin) ;;
+    --fresh-root) packages+=(debootstrap xvfb xdotool imagemagick strace) ;;
     *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done
@@ -38,6 +53,7 @@ fi
 
 missing=()
 for p in "${packages[@]}"; do
+  [[ " ${missing[*]} " == *" $p "* ]] && continue  # named by two options
   [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)" = "install ok installed" ] || missing+=("$p")
 done
 

@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: in a plain debug build (which also
-# compiles the benchmarks) and under AddressSanitizer and UndefinedBehaviorSanitizer. Then it
-# compiles the logic for Windows, where its registry code runs, with a cross-compiler (syntax only),
-# validates the launcher, the AppStream data and the manual page, builds the Debian package and
-# checks what it holds, and runs each fuzz harness for a few seconds.
-set -euo pipefail
+# Installs what is missing, then builds Pellucor with its tests and benchmarks in a debug build (the
+# dev preset, in build/) and runs every test once. Its last line counts them: `N passed, N failed`.
+#
+#   scripts/test.sh          the debug build: the README's test command
+#   scripts/test.sh asan     the same tests under AddressSanitizer and UndefinedBehaviorSanitizer
+#                            (build-asan/), which CI runs after the debug build
+#
+# CI's heavier checks (.ci/run) each install what they need: scripts/check-windows.sh,
+# scripts/check-desktop-files.sh, scripts/package.sh with scripts/check-package.sh, scripts/fuzz.sh.
+set -Eeuo pipefail
+trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
+preset=${1:-dev}
+case $preset in
+  dev) build=build ;;
+  asan) build=build-asan ;;
+  *) echo "usage: scripts/test.sh [dev|asan]" >&2; exit 2 ;;
+esac
+
 scripts/setup.sh --tests
-for preset in dev asan; do
-  echo "== $preset =="
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --parallel "$(nproc)"
-  ctest --preset "$preset"
-done
-echo "== windows (syntax only) =="
-bash scripts/check-windows.sh
-echo "== launcher, AppStream data, manual page =="
-bash scripts/check-desktop-files.sh build
-echo "== Debian package =="
-bash scripts/package.sh
-bash scripts/check-package.sh
-echo "== fuzz (a few seconds per harness) =="
-PELLUCOR_BUILD_JOBS=$(nproc) bash scripts/fuzz.sh 5
+echo "== $preset: configure =="
+cmake --preset "$preset" >/dev/null
+echo "== $preset: build =="
+cmake --build --preset "$preset" --parallel "$(nproc)"
+echo "== $preset: tests =="
+status=0
+ctest --preset "$preset" | tee "$build/ctest-output.txt" || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "test.sh: ctest --preset $preset ended with status $status; what failed is listed above" >&2
+fi
+bash scripts/count-tests.sh "$build"
+exit "$status"

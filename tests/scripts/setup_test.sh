@@ -1,9 +1,11 @@
 #!/bin/sh
 # Runs scripts/setup.sh as different users on a made-up machine: stand-ins for id, dpkg-query,
 # apt-get, sudo and cmake on a PATH that holds nothing else (so no real sudo), and checks what it
-# installs, how, what it says and how it ends.
+# installs, how, what it says and how it ends. Then the same for scripts/run.sh without a display,
+# and scripts/count-tests.sh on CTest's words.
 #   setup_test.sh SETUP_SCRIPT
 setup=$1
+scripts=$(dirname "$setup")
 bash=$(command -v bash)
 failures=0
 work=$(mktemp -d)
@@ -34,6 +36,7 @@ FAKE_UID=0 SUDO_USER=student exec "$@"
 STUB
 cat >"$bin/cmake" <<'STUB'
 #!/bin/sh
+[ "$1" = --version ] || { echo "cmake $*" >>"$FAKE_LOG"; exit 1; }
 echo "cmake version $FAKE_CMAKE"
 echo
 echo "CMake suite maintained and supported by Kitware (kitware.com/cmake)."
@@ -41,12 +44,12 @@ STUB
 chmod +x "$bin"/*
 
 base="cmake g++ make qt6-base-dev fonts-liberation2"
-# run NAME STATUS [OPTIONS...]: runs setup.sh with the FAKE_ variables set by the caller.
+# run NAME STATUS [OPTIONS...]: runs setup.sh (or $script) with the FAKE_ variables set by the caller.
 run() {
     name=$1 want=$2
     shift 2
     : >"$work/log"
-    PATH=$bin FAKE_LOG=$work/log "$bash" "$setup" "$@" >"$work/out" 2>"$work/err"
+    PATH=$bin FAKE_LOG=$work/log "$bash" "${script:-$setup}" "$@" >"$work/out" 2>"$work/err"
     got=$?
     if [ "$got" -ne "$want" ]; then
         fail "$name: ended with $got, wanted $want"
@@ -59,7 +62,7 @@ fail() {
 }
 said() { grep -q -F -e "$2" "$work/err" || fail "$1: did not say: $2"; }
 installed() { grep -q -F -e "$2" "$work/log" || fail "$1: apt-get did not run: $2"; }
-nothing_installed() { [ ! -s "$work/log" ] || fail "$1: apt-get ran"; }
+nothing_installed() { [ ! -s "$work/log" ] || fail "$1: apt-get or a build ran"; }
 
 export FAKE_CMAKE=3.25.1
 
@@ -70,10 +73,16 @@ said "no sudo" "su -c 'apt-get update && apt-get install -y --no-install-recomme
 nothing_installed "no sudo"
 grep -q "command not found" "$work/err" && fail "no sudo: a shell error reached the user"
 
-# The packages for the tests are named too.
+# The packages for the tests are named too, and none that only CI's later checks need.
 FAKE_UID=1000 FAKE_INSTALLED="$base" run "no sudo, tests" 1 --tests
 said "no sudo, tests" "install -y --no-install-recommends libgtest-dev libbenchmark-dev"
-said "no sudo, tests" "desktop-file-utils appstream'"
+said "no sudo, tests" "python3-pyatspi'"
+for heavy in clang mingw man-db appstream dpkg-dev; do
+    grep -q -e "$heavy" "$work/err" && fail "no sudo, tests: --tests would install $heavy"
+done
+# Those checks name their own; options add up, and a package two of them need is named once.
+FAKE_UID=1000 FAKE_INSTALLED="$base" run "no sudo, checks" 1 --windows --desktop-files --package --fuzz
+said "no sudo, checks" "install -y --no-install-recommends g++-mingw-w64-x86-64-posix desktop-file-utils appstream man-db dpkg-dev file clang libclang-rt-14-dev'"
 
 # With sudo, it installs through sudo, without questions.
 ln -s fake-sudo "$bin/sudo"
@@ -106,6 +115,27 @@ FAKE_UID=1000 FAKE_INSTALLED="$base" FAKE_CMAKE=3.28.3 run "3.28" 0
 FAKE_UID=1000 FAKE_INSTALLED="$base" FAKE_CMAKE=4.0.2 run "4.0" 0
 
 FAKE_UID=0 run "bad option" 2 --everything
+
+# scripts/run.sh without any display says what to run instead, before it installs or builds a thing.
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= FAKE_UID=0 FAKE_INSTALLED="" script=$scripts/run.sh run "run.sh, no display" 1
+said "run.sh, no display" "xvfb-run -a bash scripts/run.sh"
+said "run.sh, no display" "xvfb-run -a pellucor"
+script=""
+nothing_installed "run.sh, no display"
+
+# scripts/count-tests.sh adds up CTest's totals of two builds: a test that could not start failed,
+# a skipped one is told apart.
+mkdir "$work/dev" "$work/asan" "$work/broken"
+printf '%s\n' "80% tests passed, 2 tests failed out of 10" "" "The following tests did not run:" \
+    "	  3 - atspi_test (Skipped)" "" "The following tests FAILED:" "	  2 - a (Failed)" \
+    "	  4 - b (Not Run)" >"$work/dev/ctest-output.txt"
+echo "100% tests passed, 0 tests failed out of 9" >"$work/asan/ctest-output.txt"
+echo "Errors while running CTest" >"$work/broken/ctest-output.txt"
+counted=$("$bash" "$scripts/count-tests.sh" "$work/dev" "$work/asan")
+[ "$counted" = "16 passed, 2 failed, 1 skipped" ] || fail "count-tests.sh counted: $counted"
+if "$bash" "$scripts/count-tests.sh" "$work/asan" "$work/broken" >/dev/null 2>&1; then
+    fail "count-tests.sh counted a run that CTest did not finish"
+fi
 
 [ "$failures" -eq 0 ] && echo "setup.sh behaved for every user"
 exit "$failures"
