@@ -64,6 +64,13 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 file "$unpacked/usr/bin/pellucor" | grep -q ', stripped' || fail "usr/bin/pellucor is not stripped"
+# No run path: Qt comes from the system's library folders, and nothing from the folder the program is
+# started in, not even decoy Qt libraries lying there.
+if readelf -d "$unpacked/usr/bin/pellucor" | grep -q -E 'RPATH|RUNPATH'; then fail "usr/bin/pellucor has a run path"; fi
+mkdir "$unpacked/decoys"
+for lib in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6; do : >"$unpacked/decoys/$lib"; done
+(cd "$unpacked/decoys" && ../usr/bin/pellucor --version) | grep -q '^Pellucor ' ||
+  fail "usr/bin/pellucor did not start beside decoy libraries"
 desktop-file-validate "$unpacked/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net --strict "$unpacked/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "appstreamcli validate"

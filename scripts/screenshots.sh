@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Rewrites every picture in docs/: the README's five and the guide's four. Each picture starts
+# Rewrites every picture in docs/: the README's, the guide's and the lesson panel's. Each picture starts
 # Pellucor afresh on a virtual display and drives it from the keyboard; the program's random stream
 # starts from the same state in every run, so the same keys give the same picture.
 #
@@ -95,6 +95,25 @@ shot_with_box() {
     -draw "rectangle $((X - left)),$((Y - top)) $((X - left + WIDTH - 1)),$((Y - top + HEIGHT - 1))"
 }
 
+# Saves the method window $win and the lesson panel beside it as NAME.png, on white where neither is.
+shot_with_panel() {
+  local panel wx wy ww wh X Y WIDTH HEIGHT WINDOW SCREEN left top right bottom
+  panel=$(timeout 10 xdotool search --sync --onlyvisible --name "^Lesson\$" | head -n 1)
+  [ -n "$panel" ] || { echo "screenshots: no lesson panel" >&2; exit 1; }
+  sleep 0.6
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  wx=$X wy=$Y ww=$WIDTH wh=$HEIGHT
+  import -window "$win" "$work/window.png"
+  eval "$(xdotool getwindowgeometry --shell "$panel")"
+  import -window "$panel" "$work/panel.png"
+  left=$((X < wx ? X : wx)) top=$((Y < wy ? Y : wy))
+  right=$((X + WIDTH > wx + ww ? X + WIDTH : wx + ww)) bottom=$((Y + HEIGHT > wy + wh ? Y + HEIGHT : wy + wh))
+  convert -size "$((right - left))x$((bottom - top))" xc:white \
+    "$work/window.png" -geometry "+$((wx - left))+$((wy - top))" -composite \
+    "$work/panel.png" -geometry "+$((X - left))+$((Y - top))" -composite "$work/shot.png"
+  keep "$1"
+}
+
 # The README's pictures.
 start --method contiguous
 add_with_start lecture.txt 3 5
@@ -162,4 +181,56 @@ add report 20
 press 24
 keys Tab Tab Tab space
 shot guide-indexed-multilevel
+stop
+
+# The lesson panel: a block's read path on each screen, the free space, an exercise, a scenario.
+start
+add report 20
+press 24
+keys F2 alt+r alt+f Down alt+b ctrl+a
+typed 15
+shot_with_panel lesson-read
+stop
+
+start --method contiguous
+add_with_start notes 0 5
+add_with_start lab1.c 8 12
+add_with_start data 30 4
+keys F2 alt+r alt+f Down Down alt+b ctrl+a
+typed 3
+shot_with_panel lesson-contiguous
+keys alt+s
+shot_with_panel lesson-free-space
+stop
+
+start --method linked
+add_with_start chain 10 6
+press 6
+keys F2 alt+r alt+f Down alt+b ctrl+a
+typed 4
+shot_with_panel lesson-linked
+stop
+
+start --method multilevel
+add report 20
+press 24
+keys F2 alt+r alt+f Down alt+b ctrl+a
+typed 15
+shot_with_panel lesson-multilevel
+stop
+
+start --method contiguous
+add_with_start notes 0 5
+add_with_start lab1.c 8 12
+add_with_start data 30 4
+keys F2 alt+x alt+a
+typed 32
+keys Return
+shot_with_panel lesson-exercise
+stop
+
+start --method contiguous --script docs/scenarios/external-fragmentation.txt
+win=$(xdotool search --onlyvisible --pid "$pid" --name "Allocation" | head -n 1)
+keys F2 alt+n alt+n alt+n alt+n alt+n
+shot_with_panel lesson-scenario
 stop

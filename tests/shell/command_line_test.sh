@@ -33,6 +33,15 @@ expect 2 nothing "unknown method 'index'" --method index
 expect 2 nothing 'Usage:' --method Linked
 expect 2 nothing "Missing value after '--method'" --method
 expect 2 nothing "unexpected argument 'linked'" linked
+# The lecture options' values are judged before any window, as is a scenario, line by line.
+expect 2 nothing "bad seed '-1'" --seed -1
+expect 2 nothing "bad seed '18446744073709551616'" --seed 18446744073709551616
+expect 2 nothing "bad scale '3.5'" --scale 3.5
+expect 2 nothing "Missing value after '--script'" --script
+expect 2 nothing "cannot be read" --script /nonexistent/scenario.txt
+printf 'screen linked\nadd a 5\n' >"$out.scenario"
+expect 2 nothing "$out.scenario:2: expected a name, a start and a length" --script "$out.scenario"
+rm -f "$out.scenario"
 # Qt's own options are left to Qt.
 expect 0 '^Pellucor' nothing -platform offscreen -style Fusion --version
 # Without any display it says what it needs instead of failing inside Qt.
