@@ -30,9 +30,7 @@ void ContiguousScreen::addFile(MessageSink& sink)
         return;
     Loaded& l = loaded();
     Form& f = l.form;
-    if (!m_entry.openAdd(m_share, f.fields, sink))
-        return;
-    const auto start = readStartBlock(f.fields, sink);
+    const auto start = m_entry.openAddWithStart(m_share, f.fields, sink);
     if (!start)
         return;
     const std::int32_t length = readNumber(f.fields.text(Control::txLenght)).value_or(0);

@@ -28,8 +28,7 @@ struct EntryChecks {
             check(field, fields, sink);
         return entryCheck;
     }
+    // The same on the screens that take a start block, then the start read: the start block when
+    // every check passed and the start lies on the disk.
+    std::optional<int> openAddWithStart(Share& share, EntryForm& fields, MessageSink& sink);
 };
-
-// The start block that txStart names, as Add reads it on the screens that take one; a start off
-// the disk, however far off, gets "Start value not Allowed" and gives nothing.
-std::optional<int> readStartBlock(const EntryForm& fields, MessageSink& sink);

@@ -55,9 +55,7 @@ void LinkedScreen::addFile(MessageSink& sink)
         return;
     Loaded& l = loaded();
     Form& f = l.form;
-    if (!m_entry.openAdd(m_share, f.fields, sink))
-        return;
-    const auto start = readStartBlock(f.fields, sink);
+    const auto start = m_entry.openAddWithStart(m_share, f.fields, sink);
     if (!start)
         return;
     if (!f.disk.isFree(*start)) {
