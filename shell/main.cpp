@@ -6,14 +6,9 @@
 
 #include <QApplication>
 
-#if defined(Q_OS_LINUX)
-#include <dlfcn.h>
-#endif
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <future>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -67,25 +62,6 @@ std::variant<std::vector<ScenarioStep>, int> readScript(const StartOptions& opti
     return std::get<std::vector<ScenarioStep>>(std::move(read));
 }
 
-// Fontconfig reads its configuration and font caches the first time a font is asked for, which
-// costs about as much as the rest of the start together. Begun on a thread of its own while the
-// toolkit starts, it is done, or nearly, when the first window asks for its fonts.
-std::future<void> readFontConfiguration()
-{
-#if defined(Q_OS_LINUX)
-    return std::async(std::launch::async, [] {
-        // Qt links fontconfig already; the symbol is looked up so as not to need its headers.
-        if (void* library = dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD)) {
-            if (auto* init = reinterpret_cast<int (*)()>(dlsym(library, "FcInit")))
-                init();
-            dlclose(library);
-        }
-    });
-#else
-    return {};
-#endif
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -107,7 +83,6 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    std::future<void> fonts = readFontConfiguration();
     if (line.options.scale)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*line.options.scale));
     // Ties the windows to the launcher, whose file is named for the program's id.
@@ -123,10 +98,6 @@ int main(int argc, char* argv[])
         remaining.push_back(argument.toStdString());
     if (const CommandLine left = readCommandLine(remaining); !left.others.empty())
         return refuse(unknownArgumentError(left.others.front()));
-
-    // Two readers at once would both read it all: the window waits for the first.
-    if (fonts.valid())
-        fonts.wait();
 
     // The one random stream of the whole run, from its fixed starting state or the chosen seed.
     ProgramRandomStream stream = line.options.seed ? ProgramRandomStream(*line.options.seed) : ProgramRandomStream();
