@@ -280,7 +280,7 @@ void QtScreenHost::perform(const ScenarioStep& step)
         if (auto* list = w->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"))) {
             if (QTreeWidgetItem* item = list->topLevelItem(step.count - 1)) {
                 list->setCurrentItem(item);
-                emit list->itemClicked(item, 0);
+                w->onRowClicked(step.count - 1);
             }
         }
         break;
