@@ -2,8 +2,8 @@
 #include "lesson/scenario.h"
 #include "shell/screens.h"
 
-#include "reliability/model_observation.h"
-#include "reliability/observed.h"
+#include "sessions/model_observation.h"
+#include "sessions/observed.h"
 
 #include <gtest/gtest.h>
 
