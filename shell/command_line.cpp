@@ -135,7 +135,8 @@ std::string usageText()
            "                     instead of its fixed state: other colours and blocks, the\n"
            "                     same ones in every run with the same <n>.\n"
            "  --script <file>    Opens the lesson panel with the steps of a scenario to go\n"
-           "                     through one at a time (see the guide for the format).\n"
+           "                     through one at a time (see the guide for the format): a\n"
+           "                     UTF-8 text file of at most 1 MiB and 10000 steps.\n"
            "  --scale <f>        Shows every window <f> times as large (1 to 3), for a\n"
            "                     projector.\n";
 }

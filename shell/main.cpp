@@ -1,6 +1,6 @@
 #include "core/random_stream.h"
 #include "core/share.h"
-#include "lesson/scenario.h"
+#include "lesson/scenario_file.h"
 #include "shell/command_line.h"
 #include "shell/qt_screen_host.h"
 
@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -42,26 +40,6 @@ bool displayAvailable(const std::vector<std::string>& others)
 #endif
 }
 
-// The scenario of --script, or the status to end with when it cannot be read.
-std::variant<std::vector<ScenarioStep>, int> readScript(const StartOptions& options)
-{
-    if (!options.script)
-        return std::vector<ScenarioStep>{};
-    const std::string& path = *options.script;
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf())) {
-        std::fprintf(stderr, "pellucor: %s: cannot be read\n", path.c_str());
-        return USAGE_ERROR;
-    }
-    auto read = readScenario(text.str(), options.firstScreen);
-    if (const auto* error = std::get_if<ScenarioError>(&read)) {
-        std::fprintf(stderr, "pellucor: %s:%d: expected %s\n", path.c_str(), error->line, error->expected.c_str());
-        return USAGE_ERROR;
-    }
-    return std::get<std::vector<ScenarioStep>>(std::move(read));
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -73,9 +51,15 @@ int main(int argc, char* argv[])
     case CommandLine::Outcome::Error: return refuse(line.error);
     case CommandLine::Outcome::Run: break;
     }
-    auto script = readScript(line.options);
-    if (const int* status = std::get_if<int>(&script))
-        return *status;
+    std::vector<ScenarioStep> steps;
+    if (line.options.script) {
+        auto read = readScenarioFile(*line.options.script, line.options.firstScreen);
+        if (const auto* error = std::get_if<ScenarioFileError>(&read)) {
+            std::fprintf(stderr, "%s\n", error->message.c_str());
+            return USAGE_ERROR;
+        }
+        steps = std::get<std::vector<ScenarioStep>>(std::move(read));
+    }
     if (!displayAvailable(line.others)) {
         std::fputs("pellucor: Pellucor is a desktop program and needs a graphical session. Start it from the "
                    "desktop, or on a virtual display with: xvfb-run pellucor\n",
@@ -105,7 +89,6 @@ int main(int argc, char* argv[])
     QtScreenHost host(share);
     if (line.options.seed)
         host.seedExercises(*line.options.seed);
-    auto& steps = std::get<std::vector<ScenarioStep>>(script);
     const bool scenario = !steps.empty();
     host.setScenario(std::move(steps));
     host.navigator().start(line.options.firstScreen);
