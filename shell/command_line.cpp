@@ -2,7 +2,9 @@
 
 #include "core/version.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -54,7 +56,46 @@ CommandLine error(std::string text)
     return line;
 }
 
+// The options of QGuiApplication, QApplication and the X11 platform that take a value.
+constexpr std::string_view TOOLKIT_OPTIONS_WITH_VALUE[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display", "geometry", "title",
+    "icon", "name", "visual", "ncols", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button", "im",
+    "inputstyle", "qmljsdebugger", "graphicssystem"};
+constexpr std::string_view TOOLKIT_SWITCHES[]
+    = {"reverse", "widgetcount", "cmap", "nograb", "dograb", "sync", "testability"};
+// And those written with their value after an equals sign.
+constexpr std::string_view TOOLKIT_OPTIONS_WITH_EQUALS[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+bool isOneOf(std::string_view name, const auto& names)
+{
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
 }  // namespace
+
+std::optional<std::string> firstUnknownArgument(const std::vector<std::string>& others)
+{
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        std::string_view name = others[i];
+        // The toolkit takes -name and --name alike.
+        if (name.starts_with("--"))
+            name.remove_prefix(2);
+        else if (name.starts_with("-"))
+            name.remove_prefix(1);
+        else
+            return others[i];
+        if (isOneOf(name, TOOLKIT_OPTIONS_WITH_VALUE)) {
+            ++i;
+            continue;
+        }
+        const auto equals = name.find('=');
+        if (isOneOf(name, TOOLKIT_SWITCHES)
+            || (equals != std::string_view::npos && isOneOf(name.substr(0, equals + 1), TOOLKIT_OPTIONS_WITH_EQUALS)))
+            continue;
+        return others[i];
+    }
+    return std::nullopt;
+}
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments)
 {

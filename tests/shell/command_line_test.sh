@@ -78,6 +78,13 @@ DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical s
 # ... but a bad option of its own is named first, display or not.
 DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 2 nothing "unknown method 'disk'" --method disk
 DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 0 '^Pellucor' nothing --version
+# So is the toolkit's (with its value), and anything else.
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 2 nothing "Unknown option 'frobnicate'" --frobnicate
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 2 nothing "unexpected argument 'stray'" -qwindowtitle -x -reverse stray
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical session' --qwindowtitle -x -style=Fusion
+# A display that is named but cannot be reached is as good as none, not a crash inside Qt.
+DISPLAY=:4242 WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical session' --method linked
+DISPLAY= WAYLAND_DISPLAY=pellucor-nowhere QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical session'
 
 [ "$failures" -eq 0 ] && echo "all command lines behaved"
 exit "$failures"
