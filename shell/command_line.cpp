@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
+#include <locale>
 #include <optional>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -39,11 +41,41 @@ std::optional<std::uint64_t> seedOf(const std::string& text)
     return seed;
 }
 
+// Digits with at most one point among them and an optional exponent: no sign, blank, hexadecimal,
+// inf or nan, which stream reading takes in some libraries.
+bool isPlainDecimal(std::string_view text)
+{
+    const auto digitsFrom = [&](std::size_t& i) {
+        const std::size_t first = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - first;
+    };
+    std::size_t i = 0;
+    std::size_t digits = digitsFrom(i);
+    if (i < text.size() && text[i] == '.')
+        digits += digitsFrom(++i);
+    if (digits == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digitsFrom(i) == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 std::optional<double> scaleOf(const std::string& text)
 {
+    if (!isPlainDecimal(text))
+        return std::nullopt;
+    std::istringstream stream(text);
+    stream.imbue(std::locale::classic());
     double scale = 0;
-    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), scale);
-    if (text.empty() || problem != std::errc{} || end != text.data() + text.size() || !(scale >= 1.0 && scale <= 3.0))
+    stream >> scale;
+    if (stream.fail() || !stream.eof() || !(scale >= 1.0 && scale <= 3.0))
         return std::nullopt;
     return scale;
 }

@@ -38,6 +38,13 @@ expect 2 nothing "unexpected argument 'linked'" linked
 expect 2 nothing "bad seed '-1'" --seed -1
 expect 2 nothing "bad seed '18446744073709551616'" --seed 18446744073709551616
 expect 2 nothing "bad scale '3.5'" --scale 3.5
+# A scale is a plain decimal from 1 to 3, read alike by every C++ library.
+for scale in inf nan 0x2 0x1p1 +2 ' 2' '2 ' 2,5 1e .; do
+    expect 2 nothing "bad scale '$scale'" --scale "$scale"
+done
+for scale in 1 2.5 1e0 3. 0.3e1; do
+    DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical session' --scale "$scale"
+done
 expect 2 nothing "Missing value after '--script'" --script
 expect 2 nothing "cannot be read" --script /nonexistent/scenario.txt
 printf 'screen linked\nadd a 5\n' >"$out.scenario"
