@@ -1,0 +1,59 @@
+// Runs a scenario on the logic alone and prints the form after each line as one line of JSON:
+// what the page must show after the same actions.
+//
+//   pellucor_scenario_json [--seed N] [--method NAME] FILE
+#include "web/web_session.h"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <variant>
+
+int main(int argc, char** argv)
+{
+    std::optional<std::uint64_t> seed;
+    ScreenId first = ScreenId::IndexedL;
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--seed" && i + 1 < argc) {
+            const std::string_view text = argv[++i];
+            std::uint64_t value = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+            if (error != std::errc{} || end != text.data() + text.size()) {
+                std::cerr << "bad seed: " << text << '\n';
+                return 2;
+            }
+            seed = value;
+        } else if (arg == "--method" && i + 1 < argc) {
+            const auto id = screenFromOption(argv[++i]);
+            if (!id) {
+                std::cerr << "unknown method: " << argv[i] << '\n';
+                return 2;
+            }
+            first = *id;
+        } else {
+            path = arg;
+        }
+    }
+    std::ifstream file(path);
+    if (!file) {
+        std::cerr << "usage: pellucor_scenario_json [--seed N] [--method NAME] FILE\n";
+        return 2;
+    }
+    std::stringstream text;
+    text << file.rdbuf();
+    const auto read = readScenario(text.str(), first);
+    if (const auto* error = std::get_if<ScenarioError>(&read)) {
+        std::cerr << path << ':' << error->line << ": expected " << error->expected << '\n';
+        return 1;
+    }
+    WebSession session(seed, first);
+    std::cout << session.stateJson() << '\n';
+    for (const ScenarioStep& step : std::get<std::vector<ScenarioStep>>(read)) {
+        session.perform(step);
+        std::cout << session.stateJson() << '\n';
+    }
+    return 0;
+}
