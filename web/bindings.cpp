@@ -56,6 +56,12 @@ bool start(const std::string& seed, const std::string& first)
 
 std::string state() { return session->stateJson(); }
 
+std::string facts(const std::string& name)
+{
+    const auto id = screenNamed(name);
+    return id ? screenFactsJson(*id) : std::string("null");
+}
+
 void type(const std::string& field, const std::string& text)
 {
     if (const auto c = controlNamed(field))
@@ -109,6 +115,8 @@ EMSCRIPTEN_BINDINGS(pellucor)
 {
     emscripten::function("start", &start);
     emscripten::function("state", &state);
+    emscripten::function("facts", &facts);
+    emscripten::function("about", &aboutJson);
     emscripten::function("type", &type);
     emscripten::function("enter", &enter);
     emscripten::function("add", &add);

@@ -1,5 +1,9 @@
 #include "web/form_json.h"
 
+#include "core/form_layout.h"
+#include "core/version.h"
+#include "shell/about_texts.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -81,7 +85,141 @@ void list(std::string& out, const ReportList& l)
     out += "]}";
 }
 
+void rect(std::string& out, const form_layout::Rect& r)
+{
+    out += "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.width) + ","
+        + std::to_string(r.height) + "]";
+}
+
+void optionalRect(std::string& out, const char* name, const std::optional<form_layout::Rect>& r)
+{
+    out += ",\"";
+    out += name;
+    out += "\":";
+    if (r)
+        rect(out, *r);
+    else
+        out += "null";
+}
+
 }  // namespace
+
+std::string screenFactsJson(ScreenId id)
+{
+    namespace fl = form_layout;
+    const ScreenFacts& facts = factsOf(id);
+    const fl::ScreenLayout& layout = fl::layoutOf(id);
+    std::string out = "{\"formName\":";
+    quoted(out, facts.formName);
+    out += ",\"caption\":";
+    quoted(out, facts.caption);
+    out += ",\"client\":[" + std::to_string(facts.clientWidth) + "," + std::to_string(facts.clientHeight) + "]";
+    out += ",\"methodMenu\":[";
+    for (std::size_t i = 0; i < facts.methodMenu.size(); ++i) {
+        out += i == 0 ? "{\"target\":" : ",{\"target\":";
+        quoted(out, formName(facts.methodMenu[i].target));
+        out += ",\"name\":";
+        quoted(out, facts.methodMenu[i].name);
+        out += ",\"caption\":";
+        quoted(out, facts.methodMenu[i].caption);
+        out += '}';
+    }
+    out += "],\"schemeName\":";
+    quoted(out, facts.schemeName);
+    out += ",\"otherScheme\":";
+    if (facts.otherScheme) {
+        out += "{\"target\":";
+        quoted(out, formName(*facts.otherScheme));
+        out += ",\"schemeName\":";
+        quoted(out, factsOf(*facts.otherScheme).schemeName);
+        out += '}';
+    } else {
+        out += "null";
+    }
+    out += ",\"grid\":{\"left\":" + std::to_string(fl::GRID_LEFT) + ",\"top\":" + std::to_string(fl::GRID_TOP)
+        + ",\"pitch\":" + std::to_string(fl::PITCH) + ",\"cellLeft\":" + std::to_string(fl::CELL_LEFT)
+        + ",\"cellWidth\":" + std::to_string(fl::CELL_WIDTH) + ",\"cellHeight\":" + std::to_string(fl::CELL_HEIGHT)
+        + ",\"numberSize\":" + std::to_string(fl::NUMBER_SIZE) + "}";
+    out += ",\"entry\":{\"frame\":";
+    rect(out, layout.entry.frame);
+    out += ",\"rows\":[";
+    for (std::size_t r = 0; r < layout.entry.rowCount; ++r) {
+        const fl::FieldRow& row = layout.entry.rows.at(r);
+        out += r == 0 ? "{\"field\":" : ",{\"field\":";
+        quoted(out, controlName(row.field));
+        out += ",\"caption\":";
+        quoted(out, row.caption);
+        out += ",\"label\":";
+        rect(out, {fl::CAPTION_LEFT, row.top, row.labelWidth, fl::CAPTION_HEIGHT});
+        out += ",\"box\":";
+        rect(out, {fl::FIELD_LEFT, row.top, fl::FIELD_WIDTH, fl::FIELD_HEIGHT});
+        out += '}';
+    }
+    out += "],\"cmClear\":";
+    rect(out, {fl::BUTTON_LEFT, fl::CLEAR_TOP, fl::BUTTON_WIDTH, fl::BUTTON_HEIGHT});
+    out += ",\"cmAdd\":";
+    rect(out, {fl::BUTTON_LEFT, layout.entry.addTop, fl::BUTTON_WIDTH, fl::BUTTON_HEIGHT});
+    out += "},\"heading\":";
+    rect(out, fl::DIRECTORY_HEADING);
+    out += ",\"lvDirectory\":";
+    rect(out, layout.directory);
+    optionalRect(out, "cmNext", layout.next);
+    optionalRect(out, "lvIndex", layout.index);
+    out += ",\"scheme\":";
+    if (layout.scheme) {
+        out += "{\"frame\":";
+        rect(out, layout.scheme->frame);
+        out += ",\"cmdChg\":";
+        rect(out, layout.scheme->cmdChg);
+        out += ",\"lbType\":";
+        rect(out, layout.scheme->lbType);
+        out += '}';
+    } else {
+        out += "null";
+    }
+    out += ",\"labels\":[";
+    for (std::size_t i = 0; i < layout.labelCount; ++i) {
+        const fl::LabelPlace& label = layout.labels.at(i);
+        out += i == 0 ? "{\"control\":" : ",{\"control\":";
+        quoted(out, controlName(label.control));
+        out += ",\"rect\":";
+        rect(out, label.rect);
+        out += label.centred ? ",\"centred\":true}" : ",\"centred\":false}";
+    }
+    out += "]}";
+    return out;
+}
+
+std::string aboutJson()
+{
+    using namespace about_texts;
+    std::string out = "{\"title\":";
+    quoted(out, TITLE);
+    out += ",\"version\":";
+    quoted(out, "Version " + std::to_string(VERSION_MAJOR) + "." + std::to_string(VERSION_MINOR) + "."
+            + std::to_string(VERSION_REVISION));
+    out += ",\"client\":[" + std::to_string(CLIENT_WIDTH) + "," + std::to_string(CLIENT_HEIGHT) + "]";
+    out += ",\"titleRect\":";
+    rect(out, TITLE_RECT);
+    out += ",\"versionRect\":";
+    rect(out, VERSION_RECT);
+    out += ",\"ok\":";
+    rect(out, OK_RECT);
+    out += ",\"sysInfo\":";
+    rect(out, SYS_INFO_RECT);
+    out += ",\"texts\":[";
+    for (std::size_t i = 0; i < TEXTS.size(); ++i) {
+        out += i == 0 ? "{\"name\":" : ",{\"name\":";
+        quoted(out, TEXTS[i].name);
+        out += ",\"text\":";
+        quoted(out, TEXTS[i].text);
+        out += ",\"rect\":";
+        rect(out, TEXTS[i].rect);
+        out += '}';
+    }
+    out += "]}";
+    return out;
+}
 
 std::string cssColour(ColourValue colour)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/messages.h"
+#include "core/screen_table.h"
 #include "core/screen.h"
 
 #include <optional>
@@ -11,6 +12,13 @@
 // colour, number label), every control's text, enabled and shown state, its lists, captions and
 // mode, the control the focus goes to, and the messages shown. Colours are "#rrggbb".
 std::string formJson(const Screen& screen, std::optional<Control> focus, const std::vector<Message>& messages);
+
+// What a face needs to draw a screen before its form: the window's caption and client size, its
+// Method menu, the scheme names of the indexed screens and where every control stands (twips).
+std::string screenFactsJson(ScreenId id);
+
+// The About dialog: its title, version line, texts and where they stand.
+std::string aboutJson();
 
 // "#rrggbb" for a packed colour.
 std::string cssColour(ColourValue colour);

@@ -1,5 +1,6 @@
 #include "web/web_session.h"
 
+#include "core/form_layout.h"
 #include "shell/screens.h"
 #include "web/form_json.h"
 
@@ -60,7 +61,7 @@ void WebSession::switchTo(ScreenId target)
 
 bool WebSession::pressNext()
 {
-    if (!canUse(Control::cmNext) || loaded().id() == ScreenId::Contiguous)
+    if (!form_layout::layoutOf(loadedId()).next || !canUse(Control::cmNext))
         return false;
     loaded().nextBlock(m_sink);
     return true;
