@@ -221,6 +221,13 @@ std::string aboutJson()
     return out;
 }
 
+std::string jsonString(std::string_view text)
+{
+    std::string out;
+    quoted(out, text);
+    return out;
+}
+
 std::string cssColour(ColourValue colour)
 {
     char text[8];
@@ -233,6 +240,10 @@ std::string formJson(const Screen& screen, std::optional<Control> focus, const s
     const Form& form = screen.form();
     std::string out = "{\"screen\":";
     quoted(out, formName(screen.id()));
+    out += ",\"caption\":";
+    quoted(out, factsOf(screen.id()).caption);
+    out += ",\"schemeName\":";
+    quoted(out, factsOf(screen.id()).schemeName);
     out += ",\"mode\":";
     quoted(out, modeName(screen.mode()));
     out += ",\"cells\":[";

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A screen's form as JSON, for the page and for the scenario tool: its cells (colour, text, text
@@ -19,6 +20,9 @@ std::string screenFactsJson(ScreenId id);
 
 // The About dialog: its title, version line, texts and where they stand.
 std::string aboutJson();
+
+// A JSON string: the text in quotes, with quotes, backslashes and control characters escaped.
+std::string jsonString(std::string_view text);
 
 // "#rrggbb" for a packed colour.
 std::string cssColour(ColourValue colour);

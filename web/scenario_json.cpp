@@ -1,7 +1,8 @@
-// Runs a scenario on the logic alone and prints the form after each line as one line of JSON:
-// what the page must show after the same actions.
+// Runs a scenario on the logic alone and prints, for the start and after each line, one line of
+// JSON: the line as read and the form after it, what the page must show after the same actions.
 //
 //   pellucor_scenario_json [--seed N] [--method NAME] FILE
+#include "web/form_json.h"
 #include "web/web_session.h"
 
 #include <charconv>
@@ -9,6 +10,21 @@
 #include <iostream>
 #include <sstream>
 #include <variant>
+
+namespace {
+
+std::string stepJson(const ScenarioStep& step)
+{
+    static constexpr const char* KINDS[] = {"screen", "add", "next", "nextAll", "clear", "row"};
+    std::string out = "{\"kind\":\"";
+    out += KINDS[static_cast<int>(step.kind)];
+    out += "\",\"screen\":\"" + std::string(formName(step.screen)) + "\",\"count\":" + std::to_string(step.count)
+        + ",\"fields\":{\"txFile\":" + jsonString(step.name) + ",\"txStart\":" + jsonString(step.start)
+        + ",\"txLenght\":" + jsonString(step.length) + "}}";
+    return out;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -50,10 +66,10 @@ int main(int argc, char** argv)
         return 1;
     }
     WebSession session(seed, first);
-    std::cout << session.stateJson() << '\n';
+    std::cout << "{\"step\":null,\"state\":" << session.stateJson() << "}\n";
     for (const ScenarioStep& step : std::get<std::vector<ScenarioStep>>(read)) {
         session.perform(step);
-        std::cout << session.stateJson() << '\n';
+        std::cout << "{\"step\":" << stepJson(step) << ",\"state\":" << session.stateJson() << "}\n";
     }
     return 0;
 }

@@ -210,6 +210,6 @@ if (!core.start(params.get('seed') ?? '', params.get('method') ?? '')) {
   render();
   // Ready to type: the file name takes the focus as the window opens.
   document.getElementById('txFile')?.focus();
-  window.pellucor = { core, render };
+  window.pellucor = { core, render, screen: () => screenName, lastState: () => view.rendered };
   document.documentElement.dataset.ready = 'true';
 }

@@ -11,12 +11,16 @@ function showNext() {
   const message = queue.shift();
   if (!message) {
     showing = false;
+    document.documentElement.dataset.messages = 'idle';
     const then = afterAll;
     afterAll = null;
     then?.();
     return;
   }
   showing = true;
+  const html = document.documentElement.dataset;
+  html.messages = 'open';
+  html.shown = String(Number(html.shown ?? 0) + 1);
   document.getElementById('message-title').textContent = message.title;
   document.getElementById('message-text').textContent = message.text;
   const icon = document.getElementById('message-icon');

@@ -27,6 +27,8 @@ export async function openPage(browser, url, viewport = { width: 1280, height: 8
   page.on('console', (m) => { if (m.type() === 'error') problems.push(`console: ${m.text()}`); });
   page.on('pageerror', (e) => problems.push(`exception: ${e.message}`));
   await page.goto(url);
-  await page.waitForFunction(() => document.documentElement.dataset.ready);
+  await page.waitForFunction(() => document.documentElement.dataset.ready, null, { timeout: 10000 }).catch((e) => {
+    throw new Error(`the page did not start: ${problems.join('; ') || e.message}`);
+  });
   return { page, problems };
 }
