@@ -74,14 +74,11 @@ export class ScreenView {
     client.style.height = `${px(facts.client[1])}px`;
     client.append(backdrop());
 
+    // The elements follow the desktop's tab order; those that stand inside a frame but come later
+    // in that order are placed by the frame's corner.
     if (facts.scheme) {
       const frame = place(make('div', { class: 'scheme-frame', role: 'group', 'aria-label': facts.schemeName }, client), facts.scheme.frame);
-      const chg = place(make('button', { type: 'button', class: 'push', id: 'cmdChg', text: facts.otherScheme.schemeName }, frame), facts.scheme.cmdChg);
-      chg.style.position = 'absolute';
-      chg.addEventListener('click', () => on.switchTo(facts.otherScheme.target));
-      this.controls.set('cmdChg', chg);
-      const type = place(make('p', { class: 'lb-type', id: 'lbType', text: facts.schemeName }, frame), facts.scheme.lbType);
-      type.style.position = 'absolute';
+      place(make('p', { class: 'lb-type', id: 'lbType', text: facts.schemeName }, frame), facts.scheme.lbType);
     }
 
     const entry = facts.entry;
@@ -101,20 +98,20 @@ export class ScreenView {
       });
       this.controls.set(row.field, box);
     }
-    const button = (id, text, rect, handler, parent, label) => {
+    const button = (id, text, rect, handler, parent, label, corner = [0, 0]) => {
       const b = place(make('button', { type: 'button', class: 'push', id, text }, parent), rect);
+      b.style.left = `${px(corner[0]) + px(rect[0])}px`;
+      b.style.top = `${px(corner[1]) + px(rect[1])}px`;
       if (label) b.setAttribute('aria-label', label);
       b.addEventListener('click', handler);
       this.controls.set(id, b);
       return b;
     };
-    button('cmClear', 'Clear', entry.cmClear, on.clear, frame);
     button('cmAdd', 'Add', entry.cmAdd, on.add, frame);
 
     place(make('h2', { class: 'heading', id: 'Label1', text: 'Directory' }, client), facts.heading);
     this.addList('lvDirectory', 'Label1', facts.lvDirectory, client, on.clickRow);
 
-    if (facts.cmNext) button('cmNext', 'Next Block >', facts.cmNext, on.next, client, 'Next Block');
     for (const l of facts.labels) {
       const el = place(make('div', { class: `plain-label${l.centred ? ' centred' : ''}${l.control === 'Label4' ? ' label4' : ''}`, id: l.control }, client), l.rect);
       if (l.control === 'Label4') el.setAttribute('aria-label', 'Trace');
@@ -138,21 +135,16 @@ export class ScreenView {
       this.numbers.push(number);
       this.cells.push(cell);
     }
-    this.tabOrder(facts);
-  }
-
-  // Tab goes as on the desktop: the fields, Add, the lists, the disk, Next Block, Clear, the scheme button.
-  tabOrder(facts) {
-    const order = [...facts.entry.rows.map((r) => r.field), 'cmAdd', 'lvDirectory', 'lvIndex'];
-    let n = 1;
-    for (const id of order) {
-      const el = id.startsWith('lv') ? this.lists.get(id)?.box : this.controls.get(id);
-      if (el) el.tabIndex = n++;
-    }
-    for (const cell of this.cells) cell.tabIndex = n++;
-    for (const id of ['cmNext', 'cmClear', 'cmdChg']) {
-      const el = this.controls.get(id);
-      if (el) el.tabIndex = n++;
+    if (facts.cmNext) button('cmNext', 'Next Block >', facts.cmNext, on.next, client, 'Next Block');
+    // Inside Frame1, with a border of its own, as the desktop's frame has.
+    const clear = button('cmClear', 'Clear', entry.cmClear, on.clear, client, null, entry.frame.slice(0, 2));
+    clear.style.left = `${parseInt(clear.style.left, 10) + 1}px`;
+    clear.style.top = `${parseInt(clear.style.top, 10) + 1}px`;
+    if (facts.scheme) {
+      const chg = button('cmdChg', facts.otherScheme.schemeName, facts.scheme.cmdChg, () => on.switchTo(facts.otherScheme.target),
+        client, null, facts.scheme.frame.slice(0, 2));
+      chg.style.left = `${parseInt(chg.style.left, 10) + 1}px`;
+      chg.style.top = `${parseInt(chg.style.top, 10) + 1}px`;
     }
   }
 
