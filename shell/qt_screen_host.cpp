@@ -3,23 +3,16 @@
 #include "contiguous/contiguous_window.h"
 #include "core/screen.h"
 #include "indexed/indexed_window.h"
-#include "lesson/lesson_panel.h"
 #include "linked/linked_window.h"
+#include "panel/lesson_panel.h"
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
 #include "shell/screens.h"
-#include "widgets/report_list_widget.h"
 #include "widgets/backdrop_widget.h"
+#include "widgets/beside.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-
-#include <algorithm>
 
 namespace {
 
@@ -33,6 +26,11 @@ MethodWindow* makeWindow(Screen& screen)
     }
     return nullptr;
 }
+
+// Where messages go while no window is there to show them.
+struct NoWindow final : MessageSink {
+    void show(const Message&) override {}
+};
 
 }  // namespace
 
@@ -49,7 +47,6 @@ QtScreenHost::~QtScreenHost()
     for (auto& [screen, window] : m_windows)
         delete window.data();
     delete m_about.data();
-    delete m_lesson.data();
 }
 
 MethodWindow* QtScreenHost::window(ScreenId screen) const
@@ -67,15 +64,14 @@ Screen* QtScreenHost::screen(ScreenId screen) const
 void QtScreenHost::createScreen(ScreenId screen)
 {
     m_screens[screen] = makeScreen(screen, m_share);
-    m_initial[screen] = m_screens[screen]->save();
+    m_lecture.screenMade(*m_screens[screen]);
 }
 
 void QtScreenHost::loadScreen(ScreenId id)
 {
     Screen& screen = *m_screens.at(id);
     screen.load();
-    m_history.forget();
-    m_focusBefore.clear();
+    m_lecture.screenLoaded();
     MethodWindow* window = makeWindow(screen);
     m_windows[id] = window;
     connect(window, &MethodWindow::exitRequested, this, [this] { m_navigator.exit(); });
@@ -83,15 +79,10 @@ void QtScreenHost::loadScreen(ScreenId id)
     connect(window, &MethodWindow::aboutRequested, this, [this] { m_navigator.showAbout(); });
     connect(window, &MethodWindow::closed, this, [this] { m_navigator.screenClosed(); });
     connect(window, &MethodWindow::rendered, this, [this] {
-        if (m_lesson != nullptr)
-            m_lesson->refresh();
+        if (LessonPanel* panel = m_lessons.lesson())
+            panel->refresh();
     });
-    connect(window, &MethodWindow::aboutToAct, this, [this, &screen] {
-        m_history.record(screen, m_share);
-        m_focusBefore.emplace_back(QApplication::focusWidget());
-        if (m_lesson != nullptr)
-            m_lesson->noteAction();
-    });
+    connect(window, &MethodWindow::aboutToAct, this, [this, window] { m_lessons.beforeAction(*window); });
     // The keys of the lesson panel and the lecture controls; nothing on the screen itself changes.
     const auto key = [this, window](int code, auto act) {
         connect(new QShortcut(QKeySequence(code), window), &QShortcut::activated, this, act);
@@ -100,10 +91,7 @@ void QtScreenHost::loadScreen(ScreenId id)
     key(Qt::Key_F3, [this] { copyPicture(); });
     key(Qt::Key_F4, [this] { stepBack(); });
     key(Qt::Key_F5, [this] { restart(); });
-    key(Qt::Key_Escape, [this] {
-        if (m_lesson != nullptr)
-            m_lesson->stopPlaying();
-    });
+    key(Qt::Key_Escape, [this] { stopPlaying(); });
     window->render();
 }
 
@@ -114,16 +102,15 @@ void QtScreenHost::showScreen(ScreenId screen)
         w->showCentred();
         w->raise();
         w->activateWindow();
-        if (m_lesson != nullptr)
-            m_lesson->follow(m_screens.at(screen).get(), w);
+        m_lessons.follow(m_screens.at(screen).get());
     }
 }
 
 void QtScreenHost::unloadScreen(ScreenId screen)
 {
     m_screens.at(screen)->unload();
-    if (m_lesson != nullptr && m_lesson->followed() == m_screens.at(screen).get())
-        m_lesson->follow(nullptr, nullptr);
+    if (const LessonPanel* panel = m_lessons.lesson(); panel != nullptr && panel->followed() == m_screens.at(screen).get())
+        m_lessons.follow(nullptr);
     if (MethodWindow* w = m_windows[screen].data()) {
         w->hide();
         w->deleteLater();
@@ -142,18 +129,8 @@ void QtScreenHost::loadAbout()
         m_navigator.aboutClosed();
     });
     // Beside the screen: to its right where there is room, otherwise over its right-hand part.
-    for (const auto& [screen, window] : m_windows) {
-        if (window.isNull() || !window->isVisible())
-            continue;
-        const QRect frame = window->frameGeometry();
-        QPoint at(frame.right() + 8, frame.top() + 40);
-        if (const QScreen* display = window->screen()) {
-            const QRect room = display->availableGeometry();
-            if (at.x() + m_about->width() > room.right())
-                at.setX(std::max(room.left(), room.right() - m_about->width() - 16));
-        }
-        m_about->move(at);
-    }
+    if (const MethodWindow* w = loadedWindow())
+        m_about->move(besidePosition(*w, m_about->size(), 40, Otherwise::Over));
 }
 
 void QtScreenHost::showAbout()
@@ -169,23 +146,32 @@ void QtScreenHost::endProgram() { QCoreApplication::quit(); }
 
 AboutDialog* QtScreenHost::about() const { return m_about.data(); }
 
-LessonPanel& QtScreenHost::lessonPanel()
+Screen* QtScreenHost::loadedScreen()
 {
-    if (m_lesson == nullptr) {
-        m_lesson = new LessonPanel(m_share);
-        m_lesson->setLectureActions(this);
-        m_lesson->seedExercises(m_exerciseSeed);
-        m_lesson->setScenario(m_scenario);
-    }
-    return *m_lesson;
+    const auto loaded = m_navigator.loaded();
+    return loaded ? m_screens.at(*loaded).get() : nullptr;
 }
 
-void QtScreenHost::setScenario(std::vector<ScenarioStep> steps)
+std::vector<Screen*> QtScreenHost::screens()
 {
-    m_scenario = std::move(steps);
-    if (m_lesson != nullptr)
-        m_lesson->setScenario(m_scenario);
+    std::vector<Screen*> all;
+    for (const auto& [id, screen] : m_screens)
+        all.push_back(screen.get());
+    return all;
 }
+
+void QtScreenHost::switchTo(ScreenId screen) { m_navigator.switchTo(screen); }
+
+void QtScreenHost::showChanges(std::optional<std::size_t> row) { m_lessons.showChanges(row); }
+
+MessageSink& QtScreenHost::messages()
+{
+    static NoWindow none;
+    MethodWindow* w = loadedWindow();
+    return w != nullptr ? w->messageSink() : static_cast<MessageSink&>(none);
+}
+
+
 
 MethodWindow* QtScreenHost::loadedWindow() const
 {
@@ -193,110 +179,15 @@ MethodWindow* QtScreenHost::loadedWindow() const
     return loaded ? window(*loaded) : nullptr;
 }
 
-void QtScreenHost::restart()
-{
-    m_share.rewindTo(0);
-    m_history.forget();
-    m_focusBefore.clear();
-    for (auto& [id, screen] : m_screens)
-        screen->restore(*m_initial.at(id));
-    if (m_lesson != nullptr)
-        m_lesson->restartExercises();
-    const auto current = m_navigator.loaded();
-    if (!current)
-        return;
-    m_screens.at(*current)->load();
-    if (MethodWindow* w = m_windows[*current].data()) {
-        w->render();
-        if (auto* first = w->findChild<QLineEdit*>(QStringLiteral("txFile")))
-            first->setFocus(Qt::OtherFocusReason);
-    }
-}
 
-bool QtScreenHost::stepBack()
-{
-    const auto current = m_navigator.loaded();
-    MethodWindow* w = loadedWindow();
-    if (!current || w == nullptr || !m_history.stepBack(*m_screens.at(*current), m_share))
-        return false;
-    if (m_lesson != nullptr)
-        m_lesson->stopPlaying();
-    w->render();
-    if (!m_focusBefore.empty()) {
-        if (QWidget* focus = m_focusBefore.back().data(); focus != nullptr && focus->window() == w)
-            focus->setFocus(Qt::OtherFocusReason);
-        m_focusBefore.pop_back();
-    }
-    return true;
-}
 
-void QtScreenHost::copyPicture()
-{
-    if (MethodWindow* w = loadedWindow())
-        QGuiApplication::clipboard()->setPixmap(w->grab());
-}
 
-bool QtScreenHost::pressNext()
-{
-    MethodWindow* w = loadedWindow();
-    auto* next = w != nullptr ? w->findChild<QPushButton*>(QStringLiteral("cmNext")) : nullptr;
-    if (next == nullptr || !next->isEnabled() || !next->isVisible())
-        return false;
-    next->click();
-    return true;
-}
 
-void QtScreenHost::perform(const ScenarioStep& step)
-{
-    if (step.kind == ScenarioStep::Kind::Screen) {
-        m_navigator.switchTo(step.screen);
-        return;
-    }
-    MethodWindow* w = loadedWindow();
-    if (w == nullptr)
-        return;
-    const auto press = [w](const char* name) {
-        if (auto* button = w->findChild<QPushButton*>(QString::fromLatin1(name)); button && button->isEnabled())
-            button->click();
-    };
-    switch (step.kind) {
-    case ScenarioStep::Kind::Add:
-        for (const auto& [name, text] : {std::pair{"txFile", &step.name}, {"txStart", &step.start}, {"txLenght", &step.length}}) {
-            if (auto* field = w->findChild<QLineEdit*>(QString::fromLatin1(name)); field && field->isEnabled())
-                field->setText(QString::fromStdString(*text));
-        }
-        press("cmAdd");
-        break;
-    case ScenarioStep::Kind::Next:
-        for (int n = 0; n < step.count && pressNext(); ++n) {
-        }
-        break;
-    case ScenarioStep::Kind::NextAll:
-        for (int n = 0; n < 1000 && pressNext(); ++n) {
-        }
-        break;
-    case ScenarioStep::Kind::Clear: press("cmClear"); break;
-    case ScenarioStep::Kind::Row:
-        if (auto* list = w->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"))) {
-            if (QTreeWidgetItem* item = list->topLevelItem(step.count - 1)) {
-                list->setCurrentItem(item);
-                w->onRowClicked(step.count - 1);
-            }
-        }
-        break;
-    case ScenarioStep::Kind::Screen: break;
-    }
-}
 
-void QtScreenHost::showLesson(bool activate)
-{
-    lessonPanel();
-    const auto loaded = m_navigator.loaded();
-    if (loaded && m_lesson->followed() == nullptr)
-        m_lesson->follow(m_screens.at(*loaded).get(), m_windows[*loaded].data());
-    m_lesson->showBeside();
-    if (activate)
-        m_lesson->activateWindow();
-}
 
-LessonPanel* QtScreenHost::lesson() const { return m_lesson.data(); }
+
+
+
+
+
+

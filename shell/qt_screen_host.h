@@ -1,8 +1,7 @@
 #pragma once
 
-#include "lesson/action_history.h"
-#include "lesson/exercise.h"
-#include "lesson/lecture_actions.h"
+#include "lesson/lecture.h"
+#include "shell/lesson_host.h"
 #include "shell/navigator.h"
 
 #include <QObject>
@@ -17,17 +16,16 @@ class LessonPanel;
 class MethodWindow;
 class ProgramStarter;
 class Registry;
-class QWidget;
 class Screen;
-class ScreenState;
 class Share;
 
 // The program's windows and the lives of the screens behind them: it keeps one screen object per
 // screen for the whole run, loads a screen and builds its window when the navigation asks, unloads
 // it and lets the window go, and wires every window's commands back to the navigation. Beside the
-// screens it keeps the lesson panel and carries out its lecture controls, which also have keys on
-// every method window: F2 the panel, F3 a picture, F4 Step back, F5 Restart, Escape stops Play on.
-class QtScreenHost final : public QObject, public ScreenHost, public LectureActions {
+// screens it keeps the lecture and its lesson panel: it forwards the lecture's keys (F2 the panel,
+// F3 a picture, F4 Step back, F5 Restart, Escape stops Play on and Run to end) and the ticks of
+// Play on to the lecture, and shows what came of them.
+class QtScreenHost final : public QObject, public ScreenHost, private Stage {
     Q_OBJECT
 public:
     explicit QtScreenHost(Share& share);
@@ -36,25 +34,34 @@ public:
     ~QtScreenHost() override;
 
     Navigator& navigator() { return m_navigator; }
+    Lecture& lecture() { return m_lecture; }
     // The shown window of a screen, or null.
     MethodWindow* window(ScreenId screen) const;
     AboutDialog* about() const;
-    // The lesson panel, beside the loaded screen: made at the first call, then brought to the front.
-    // `activate`: the panel takes the focus, as when a user asks for it.
-    void showLesson(bool activate = true);
-    LessonPanel* lesson() const;
-    // The scenario that the lesson panel offers, step by step.
-    void setScenario(std::vector<ScenarioStep> steps);
-    // Where the exercises' own generator starts, as the random stream starts from --seed.
-    void seedExercises(std::uint64_t seed) { m_exerciseSeed = seed; }
-
-    void restart() override;
-    bool stepBack() override;
-    void copyPicture() override;
-    bool pressNext() override;
-    void perform(const ScenarioStep& step) override;
     // A screen object, for a look behind its window; null before the screen's first use.
     Screen* screen(ScreenId screen) const;
+    // The lesson panel, beside the loaded screen: made at the first call, then brought to the front.
+    // `activate`: the panel takes the focus, as when a user asks for it.
+    void showLesson(bool activate = true) { m_lessons.showLesson(loadedScreen(), activate); }
+    LessonPanel* lesson() const { return m_lessons.lesson(); }
+    // The scenario that the lesson panel offers, step by step.
+    void setScenario(std::vector<ScenarioStep> steps) { m_lessons.setScenario(std::move(steps)); }
+    // Where the exercises' own generator starts, as the random stream starts from --seed.
+    void seedExercises(std::uint64_t seed) { m_lecture.exercises() = ExerciseSession(seed); }
+
+    // The lecture's controls, as the panel and the keys give them.
+    LessonHost& lessons() { return m_lessons; }
+    void restart() { m_lessons.restart(); }
+    bool stepBack() { return m_lessons.stepBack(); }
+    void copyPicture() { m_lessons.copyPicture(); }
+    // Play on: Next Block every `milliseconds` until the file is placed or something stops it.
+    void play(int milliseconds) { m_lessons.play(milliseconds); }
+    void stopPlaying() { m_lessons.stopPlaying(); }
+    bool isPlaying() const { return m_lecture.isPlaying(); }
+    void performNextStep() { m_lessons.performNextStep(); }
+    // Run to end, in batches between which the window is drawn and Escape is heard.
+    void runToEnd() { m_lessons.runToEnd(); }
+    bool isRunning() const { return m_lecture.isRunning(); }
 
     void createScreen(ScreenId screen) override;
     void loadScreen(ScreenId screen) override;
@@ -65,24 +72,23 @@ public:
     void endProgram() override;
 
 private:
-    LessonPanel& lessonPanel();
+    Screen* loadedScreen() override;
+    std::vector<Screen*> screens() override;
+    void switchTo(ScreenId screen) override;
+    MessageSink& messages() override;
+    void showChanges(std::optional<std::size_t> row) override;
+
     MethodWindow* loadedWindow() const;
 
     Share& m_share;
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<ProgramStarter> m_starter;
     Navigator m_navigator{*this};
+    Lecture m_lecture{*this, m_share};
     std::map<ScreenId, std::unique_ptr<Screen>> m_screens;
-    // Each screen object as it was made, for Restart.
-    std::map<ScreenId, std::unique_ptr<ScreenState>> m_initial;
     // Windows on their way out are hidden at once and deleted when control is back in the event
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<ScreenId, QPointer<MethodWindow>> m_windows;
     QPointer<AboutDialog> m_about;
-    QPointer<LessonPanel> m_lesson;
-    std::vector<ScenarioStep> m_scenario;
-    std::uint64_t m_exerciseSeed = ExerciseGenerator::DEFAULT_SEED;
-    // Before each action on the loaded screen, for Step back, with where the focus was.
-    ActionHistory m_history;
-    std::vector<QPointer<QWidget>> m_focusBefore;
+    LessonHost m_lessons{m_lecture, [this] { return loadedWindow(); }};
 };
