@@ -1,8 +1,8 @@
 // The page's way into the logic: one session for the page's life, driven by name.
 #include "lesson/free_space.h"
 #include "lesson/reading.h"
-#include "lesson/scenario.h"
 #include "web/form_json.h"
+#include "web/lesson_json.h"
 #include "web/web_session.h"
 
 #include <emscripten/bind.h>
@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <variant>
 
 namespace {
 
@@ -74,9 +73,10 @@ void enter(const std::string& field)
         session->enter(*c);
 }
 
-void add() { session->add(); }
-void next() { session->next(); }
-void clear() { session->clear(); }
+// `focus`: the control that had the focus, by name, or "".
+void add(const std::string& focus) { session->add(controlNamed(focus)); }
+void next(const std::string& focus) { session->next(controlNamed(focus)); }
+void clear(const std::string& focus) { session->clear(controlNamed(focus)); }
 void clickRow(int row) { session->clickRow(row); }
 
 void switchTo(const std::string& name)
@@ -85,45 +85,56 @@ void switchTo(const std::string& name)
         session->switchTo(*id);
 }
 
-// A scenario checked whole; "" when it reads, else the first line it cannot read and why.
-std::string checkScenario(const std::string& text)
+void restart(const std::string& focus) { session->restart(controlNamed(focus)); }
+bool stepBack() { return session->stepBack(); }
+void play() { session->lecture().play(); }
+void stop() { session->lecture().stop(); }
+bool tick() { return session->tick(); }
+bool performNextStep() { return session->performNextStep(); }
+void runToEnd() { session->lecture().runToEnd(); }
+bool runSome(int most) { return session->runSome(static_cast<std::size_t>(most > 0 ? most : 1)); }
+
+// "" when the scenario reads; else the first line it cannot read and what it should have held.
+std::string setScenario(const std::string& text)
 {
-    const auto read = readScenario(text, session->loadedId());
-    if (const auto* error = std::get_if<ScenarioError>(&read))
-        return "Line " + std::to_string(error->line) + ": expected " + error->expected;
-    return {};
+    const auto error = session->setScenario(text);
+    return error ? "Line " + std::to_string(error->line) + ": expected " + error->expected : std::string();
 }
 
-// Does the whole scenario; false when it does not read.
-bool runScenario(const std::string& text)
-{
-    const auto read = readScenario(text, session->loadedId());
-    const auto* steps = std::get_if<std::vector<ScenarioStep>>(&read);
-    if (steps == nullptr)
-        return false;
-    bool first = true;
-    for (const ScenarioStep& step : *steps) {
-        session->perform(step, first);
-        first = false;
-    }
-    return true;
-}
+std::string lecture() { return lectureJson(session->lecture()); }
+std::string reading(int file, int block) { return readingJson(session->loaded(), file, block); }
+std::string freeSpace() { return freeSpaceJson(session->loaded()); }
+std::string askQuestion(bool aboutAdd) { return askJson(session->lecture(), session->loaded(), aboutAdd); }
+std::string checkAnswer(const std::string& answer) { return checkJson(session->lecture(), answer); }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(pellucor)
 {
-    emscripten::function("start", &start);
-    emscripten::function("state", &state);
-    emscripten::function("facts", &facts);
-    emscripten::function("about", &aboutJson);
-    emscripten::function("type", &type);
-    emscripten::function("enter", &enter);
-    emscripten::function("add", &add);
-    emscripten::function("next", &next);
-    emscripten::function("clear", &clear);
-    emscripten::function("clickRow", &clickRow);
-    emscripten::function("switchTo", &switchTo);
-    emscripten::function("checkScenario", &checkScenario);
-    emscripten::function("runScenario", &runScenario);
+    using emscripten::function;
+    function("start", &start);
+    function("state", &state);
+    function("facts", &facts);
+    function("about", &aboutJson);
+    function("type", &type);
+    function("enter", &enter);
+    function("add", &add);
+    function("next", &next);
+    function("clear", &clear);
+    function("clickRow", &clickRow);
+    function("switchTo", &switchTo);
+    function("restart", &restart);
+    function("stepBack", &stepBack);
+    function("play", &play);
+    function("stop", &stop);
+    function("tick", &tick);
+    function("performNextStep", &performNextStep);
+    function("runToEnd", &runToEnd);
+    function("runSome", &runSome);
+    function("setScenario", &setScenario);
+    function("lecture", &lecture);
+    function("reading", &reading);
+    function("freeSpace", &freeSpace);
+    function("ask", &askQuestion);
+    function("check", &checkAnswer);
 }

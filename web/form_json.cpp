@@ -235,7 +235,8 @@ std::string cssColour(ColourValue colour)
     return text;
 }
 
-std::string formJson(const Screen& screen, std::optional<Control> focus, const std::vector<Message>& messages)
+std::string formJson(
+    const Screen& screen, std::optional<Control> focus, const std::vector<Message>& messages, std::optional<std::size_t> row)
 {
     const Form& form = screen.form();
     std::string out = "{\"screen\":";
@@ -303,6 +304,7 @@ std::string formJson(const Screen& screen, std::optional<Control> focus, const s
         quoted(out, controlName(*focus));
     else
         out += "null";
+    out += ",\"row\":" + (row ? std::to_string(*row) : std::string("null"));
     out += ",\"messages\":[";
     for (std::size_t m = 0; m < messages.size(); ++m) {
         out += m == 0 ? "{\"title\":" : ",{\"title\":";

@@ -12,7 +12,9 @@
 // A screen's form as JSON, for the page and for the scenario tool: its cells (colour, text, text
 // colour, number label), every control's text, enabled and shown state, its lists, captions and
 // mode, the control the focus goes to, and the messages shown. Colours are "#rrggbb".
-std::string formJson(const Screen& screen, std::optional<Control> focus, const std::vector<Message>& messages);
+// `row`: the directory row a scenario clicked, to be shown chosen.
+std::string formJson(const Screen& screen, std::optional<Control> focus, const std::vector<Message>& messages,
+    std::optional<std::size_t> row = std::nullopt);
 
 // What a face needs to draw a screen before its form: the window's caption and client size, its
 // Method menu, the scheme names of the indexed screens and where every control stands (twips).

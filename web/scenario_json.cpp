@@ -9,7 +9,6 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <variant>
 
 namespace {
 
@@ -60,15 +59,14 @@ int main(int argc, char** argv)
     }
     std::stringstream text;
     text << file.rdbuf();
-    const auto read = readScenario(text.str(), first);
-    if (const auto* error = std::get_if<ScenarioError>(&read)) {
+    WebSession session(seed, first);
+    if (const auto error = session.setScenario(text.str())) {
         std::cerr << path << ':' << error->line << ": expected " << error->expected << '\n';
         return 1;
     }
-    WebSession session(seed, first);
     std::cout << "{\"step\":null,\"state\":" << session.stateJson() << "}\n";
-    for (const ScenarioStep& step : std::get<std::vector<ScenarioStep>>(read)) {
-        session.perform(step);
+    for (const ScenarioStep& step : session.lecture().scenario()) {
+        session.performNextStep();
         std::cout << "{\"step\":" << stepJson(step) << ",\"state\":" << session.stateJson() << "}\n";
     }
     return 0;

@@ -1,12 +1,11 @@
 #include "web/web_session.h"
 
-#include "core/form_layout.h"
 #include "shell/screens.h"
 #include "web/form_json.h"
 
-#include <algorithm>
 #include <random>
 #include <utility>
+#include <variant>
 
 WebSession::WebSession(std::optional<std::uint64_t> seed, ScreenId first)
     : m_stream(seed.value_or(std::mt19937_64::default_seed))
@@ -14,20 +13,47 @@ WebSession::WebSession(std::optional<std::uint64_t> seed, ScreenId first)
     m_navigator.start(first);
 }
 
-void WebSession::createScreen(ScreenId id) { screen(id) = makeScreen(id, m_share); }
-void WebSession::loadScreen(ScreenId id) { screen(id)->load(); }
+void WebSession::createScreen(ScreenId id)
+{
+    screen(id) = makeScreen(id, m_share);
+    m_lecture.screenMade(*screen(id));
+}
+
+void WebSession::loadScreen(ScreenId id)
+{
+    screen(id)->load();
+    m_lecture.screenLoaded();
+}
+
 void WebSession::unloadScreen(ScreenId id) { screen(id)->unload(); }
+
+Screen* WebSession::loadedScreen()
+{
+    const auto id = m_navigator.loaded();
+    return id ? screen(*id).get() : nullptr;
+}
+
+std::vector<Screen*> WebSession::screens()
+{
+    std::vector<Screen*> made;
+    for (const auto& s : m_screens) {
+        if (s)
+            made.push_back(s.get());
+    }
+    return made;
+}
+
+void WebSession::showChanges(std::optional<std::size_t> row)
+{
+    if (row)
+        m_rowShown = row;
+}
 
 WebSession::Recorder& WebSession::fresh()
 {
     m_sink.shown.clear();
+    m_rowShown.reset();
     return m_sink;
-}
-
-bool WebSession::canUse(Control control)
-{
-    const EntryForm& fields = loaded().form().fields;
-    return fields.isEnabled(control) && fields.isVisible(control);
 }
 
 void WebSession::type(Control field, std::string text)
@@ -37,12 +63,25 @@ void WebSession::type(Control field, std::string text)
 }
 
 void WebSession::enter(Control field) { loaded().enterPressed(field, fresh()); }
-void WebSession::add() { loaded().addFile(fresh()); }
-void WebSession::next() { loaded().nextBlock(fresh()); }
 
-void WebSession::clear()
+void WebSession::add(std::optional<Control> focus)
 {
     fresh();
+    m_lecture.beforeAction(focus);
+    loaded().addFile(m_sink);
+}
+
+void WebSession::next(std::optional<Control> focus)
+{
+    fresh();
+    m_lecture.beforeAction(focus);
+    loaded().nextBlock(m_sink);
+}
+
+void WebSession::clear(std::optional<Control> focus)
+{
+    fresh();
+    m_lecture.beforeAction(focus);
     loaded().clear();
 }
 
@@ -59,53 +98,48 @@ void WebSession::switchTo(ScreenId target)
     m_navigator.switchTo(target);
 }
 
-bool WebSession::pressNext()
+void WebSession::restart(std::optional<Control> focus)
 {
-    if (!form_layout::layoutOf(loadedId()).next || !canUse(Control::cmNext))
-        return false;
-    loaded().nextBlock(m_sink);
-    return true;
+    fresh();
+    m_lecture.restart(focus);
 }
 
-void WebSession::perform(const ScenarioStep& step, bool freshMessages)
+bool WebSession::stepBack()
 {
-    if (freshMessages)
-        fresh();
-    switch (step.kind) {
-    case ScenarioStep::Kind::Screen: m_navigator.switchTo(step.screen); break;
-    case ScenarioStep::Kind::Add: {
-        const auto& fields = loaded().form().fields.fields();
-        for (const auto& [control, text] :
-            {std::pair{Control::txFile, &step.name}, {Control::txStart, &step.start}, {Control::txLenght, &step.length}}) {
-            if (std::find(fields.begin(), fields.end(), control) != fields.end() && canUse(control))
-                loaded().type(control, *text);
-        }
-        if (canUse(Control::cmAdd))
-            loaded().addFile(m_sink);
-        break;
-    }
-    case ScenarioStep::Kind::Next:
-        for (int n = 0; n < step.count && pressNext(); ++n) {
-        }
-        break;
-    case ScenarioStep::Kind::NextAll:
-        for (int n = 0; n < 1000 && pressNext(); ++n) {
-        }
-        break;
-    case ScenarioStep::Kind::Clear:
-        if (canUse(Control::cmClear))
-            loaded().clear();
-        break;
-    case ScenarioStep::Kind::Row:
-        if (step.count >= 1 && static_cast<std::size_t>(step.count) <= loaded().form().list(Control::lvDirectory).rowCount())
-            loaded().clickRow(static_cast<std::size_t>(step.count - 1));
-        break;
-    }
+    fresh();
+    return m_lecture.stepBack();
+}
+
+bool WebSession::tick()
+{
+    fresh();
+    return m_lecture.tick();
+}
+
+bool WebSession::performNextStep()
+{
+    fresh();
+    return m_lecture.performNextStep();
+}
+
+bool WebSession::runSome(std::size_t most)
+{
+    fresh();
+    return m_lecture.runSome(most);
+}
+
+std::optional<ScenarioError> WebSession::setScenario(std::string_view text)
+{
+    auto read = readScenario(text, loadedId());
+    if (auto* error = std::get_if<ScenarioError>(&read))
+        return *error;
+    m_lecture.setScenario(std::get<std::vector<ScenarioStep>>(std::move(read)));
+    return std::nullopt;
 }
 
 std::string WebSession::stateJson()
 {
     Screen& s = loaded();
     const auto focus = s.takeFocusRequest();
-    return formJson(s, focus, m_sink.shown);
+    return formJson(s, focus, m_sink.shown, m_rowShown);
 }

@@ -4,6 +4,7 @@
 #include "core/random_stream.h"
 #include "core/screen.h"
 #include "core/share.h"
+#include "lesson/lecture.h"
 #include "lesson/scenario.h"
 #include "shell/navigator.h"
 
@@ -15,33 +16,39 @@
 #include <vector>
 
 // What the browser page holds of a run, in plain C++: the one random stream, the four screen
-// objects (made on first use and kept for the run), which screen is loaded, and the message boxes
-// that the last action raised, in order. The page sends the user's events here and renders what
-// stateJson() says; the scenario tool does the same without a page.
-class WebSession final : private ScreenHost {
+// objects (made on first use and kept for the run), which screen is loaded, the lecture over them,
+// and the message boxes that the last action raised, in order. The page sends the user's events
+// here and renders what stateJson() says; the scenario tool does the same without a page.
+class WebSession final : private ScreenHost, private Stage {
 public:
     explicit WebSession(std::optional<std::uint64_t> seed = std::nullopt, ScreenId first = ScreenId::IndexedL);
 
-    // Each action starts a fresh list of messages.
+    // Each action starts a fresh list of messages. Add, Next Block and Clear are told where the
+    // focus was, so that Step back can put it there again.
     void type(Control field, std::string text);
     void enter(Control field);
-    void add();
-    void next();
-    void clear();
+    void add(std::optional<Control> focus);
+    void next(std::optional<Control> focus);
+    void clear(std::optional<Control> focus);
     void clickRow(int row);
-    void switchTo(ScreenId target);
-    // One line of a scenario, done as the controls would do it: a disabled field is not typed in
-    // and a disabled button is not pressed. Its messages follow those before it unless `fresh`.
-    void perform(const ScenarioStep& step, bool freshMessages = true);
-    // Presses Next Block if it is there to press.
-    bool pressNext();
+    void switchTo(ScreenId target) override;
+
+    Lecture& lecture() { return m_lecture; }
+    // The lecture's own actions, each with a fresh list of messages.
+    void restart(std::optional<Control> focus);
+    bool stepBack();
+    bool tick();
+    bool performNextStep();
+    bool runSome(std::size_t most);
+    // The scenario to step through; the first line it cannot read is the error, and nothing changes.
+    std::optional<ScenarioError> setScenario(std::string_view text);
 
     ScreenId loadedId() const { return *m_navigator.loaded(); }
     Screen& loaded() { return *screen(loadedId()); }
     const std::vector<Message>& messages() const { return m_sink.shown; }
 
-    // The loaded screen's form, its focus request (handed out once) and the last action's
-    // messages, as one JSON object.
+    // The loaded screen's form, its focus request (handed out once), the row a scenario clicked and
+    // the last action's messages, as one JSON object.
     std::string stateJson();
 
 private:
@@ -58,13 +65,19 @@ private:
     void showAbout() override {}
     void endProgram() override {}
 
+    Screen* loadedScreen() override;
+    std::vector<Screen*> screens() override;
+    MessageSink& messages() override { return m_sink; }
+    void showChanges(std::optional<std::size_t> row) override;
+
     std::unique_ptr<Screen>& screen(ScreenId id) { return m_screens.at(static_cast<std::size_t>(id)); }
     Recorder& fresh();
-    bool canUse(Control control);
 
     ProgramRandomStream m_stream;
     Share m_share{m_stream};
     std::array<std::unique_ptr<Screen>, 4> m_screens;
+    Lecture m_lecture{*this, m_share};
     Navigator m_navigator{*this};
     Recorder m_sink;
+    std::optional<std::size_t> m_rowShown;
 };

@@ -51,12 +51,18 @@ function act(fn) {
   };
 }
 
+// The control that has the focus, by its name, for Step back to give it back.
+function focusedControl() {
+  const id = document.activeElement?.id ?? '';
+  return view?.controls.has(id) ? id : '';
+}
+
 const on = {
   type: (field, text) => { core.type(field, text); },
   enter: act((field) => core.enter(field)),
-  add: act(() => core.add()),
-  next: act(() => core.next()),
-  clear: act(() => core.clear()),
+  add: act(() => core.add(focusedControl())),
+  next: act(() => core.next(focusedControl())),
+  clear: act(() => core.clear(focusedControl())),
   clickRow: act((row) => core.clickRow(row)),
   switchTo: act((name) => core.switchTo(name)),
 };
