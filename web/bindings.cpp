@@ -101,6 +101,8 @@ std::string setScenario(const std::string& text)
     return error ? "Line " + std::to_string(error->line) + ": expected " + error->expected : std::string();
 }
 
+// Withdraws the standing question once the screen shows something else; true then.
+bool followExercise() { return session->lecture().exercises().follow(&session->loaded()); }
 std::string lecture() { return lectureJson(session->lecture()); }
 std::string reading(int file, int block) { return readingJson(session->loaded(), file, block); }
 std::string freeSpace() { return freeSpaceJson(session->loaded()); }
@@ -133,6 +135,7 @@ EMSCRIPTEN_BINDINGS(pellucor)
     function("runSome", &runSome);
     function("setScenario", &setScenario);
     function("lecture", &lecture);
+    function("followExercise", &followExercise);
     function("reading", &reading);
     function("freeSpace", &freeSpace);
     function("ask", &askQuestion);

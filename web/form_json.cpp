@@ -113,6 +113,8 @@ std::string screenFactsJson(ScreenId id)
     quoted(out, facts.formName);
     out += ",\"caption\":";
     quoted(out, facts.caption);
+    out += ",\"methodName\":";
+    quoted(out, facts.methodName);
     out += ",\"client\":[" + std::to_string(facts.clientWidth) + "," + std::to_string(facts.clientHeight) + "]";
     out += ",\"methodMenu\":[";
     for (std::size_t i = 0; i < facts.methodMenu.size(); ++i) {

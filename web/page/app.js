@@ -1,6 +1,7 @@
 // The page: starts the logic, builds the loaded screen, and sends it every event.
 import createPellucor from './pellucor.js';
 import { messageOpen, setUpMessages, showAbout, showMessages } from './dialogs.js';
+import { LessonPanel } from './lesson.js';
 import { ScreenView } from './view.js';
 
 const params = new URLSearchParams(location.search);
@@ -8,6 +9,7 @@ const core = await createPellucor();
 let view = null;
 let screenName = null;
 let ended = false;
+let lesson = null;
 const status = document.getElementById('status');
 
 function announce(text) {
@@ -39,6 +41,7 @@ function render() {
   showMessages(state.messages, () => {
     if (focus) view.render({ ...view.rendered, focus });
   });
+  lesson?.refresh();
   document.dispatchEvent(new CustomEvent('pellucor-rendered', { detail: state }));
   return state;
 }
@@ -183,10 +186,100 @@ document.addEventListener('click', (e) => { if (!menubar.contains(e.target)) clo
 document.addEventListener('keydown', (e) => {
   if (!e.altKey || e.ctrlKey || e.metaKey || ended || messageOpen()) return;
   const title = [...menubar.querySelectorAll('.menu-title')].find((t) => t.dataset.key === e.key.toLowerCase());
+  const tab = lesson?.open && [...document.querySelectorAll('#lesson [role="tab"]')].find((t) => t.dataset.key === e.key.toLowerCase());
+  if (tab) {
+    e.preventDefault();
+    tab.click();
+    tab.focus();
+    return;
+  }
   if (!title) return;
   e.preventDefault();
   if (title.hasAttribute('aria-haspopup')) openMenu(title); else title.click();
 });
+
+// The lecture's keys, beside the screen's own: F2 the lesson panel, F3 a picture, F4 Step back,
+// F5 Restart, Escape stops Play on.
+document.addEventListener('keydown', (e) => {
+  if (ended || messageOpen() || e.altKey || e.ctrlKey || e.metaKey) return;
+  const run = { F2: () => lessonPanel().show(), F3: () => lessonPanel().copyPicture(), F4: () => lessonPanel().stepBack(),
+    F5: () => lessonPanel().restart(), Escape: () => lesson?.stopPlaying() }[e.key];
+  if (!run || (e.key === 'Escape' && !lesson)) return;
+  e.preventDefault();
+  run();
+});
+
+function lessonPanel() {
+  lesson ??= new LessonPanel({ core, render, view: () => view, focusedControl, busy: () => ended || messageOpen(), picture });
+  return lesson;
+}
+
+// The client area drawn from what the screen shows, as a PNG.
+function picture() {
+  const state = view.rendered;
+  const canvas = document.createElement('canvas');
+  const scale = window.devicePixelRatio || 1;
+  const client = document.getElementById('client');
+  canvas.width = client.offsetWidth * scale;
+  canvas.height = client.offsetHeight * scale;
+  const g = canvas.getContext('2d');
+  g.scale(scale, scale);
+  g.fillStyle = '#fff';
+  g.fillRect(0, 0, client.offsetWidth, client.offsetHeight);
+  const font = getComputedStyle(document.body).fontFamily;
+  const box = (el) => {
+    const a = el.getBoundingClientRect(), c = client.getBoundingClientRect();
+    return [a.left - c.left, a.top - c.top, a.width, a.height];
+  };
+  const text = (t, x, y, w, h, align = 'center', colour = '#000', bold = false) => {
+    g.fillStyle = colour;
+    g.font = `${bold ? 'bold ' : ''}11px ${font}`;
+    g.textAlign = align;
+    g.textBaseline = 'middle';
+    g.fillText(t, align === 'center' ? x + w / 2 : x + 3, y + h / 2, w);
+  };
+  for (const el of client.querySelectorAll('.frame, .scheme-frame, .list, input.field, button.push')) {
+    if (el.hidden) continue;
+    const [x, y, w, h] = box(el);
+    g.strokeStyle = '#a0a0a0';
+    g.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
+    if (el.tagName === 'BUTTON') text(el.textContent, x, y, w, h);
+    if (el.tagName === 'INPUT') text(el.value, x, y, w, h, 'left');
+  }
+  for (const el of client.querySelectorAll('.caption-label, .heading, .plain-label, .lb-type')) {
+    if (el.hidden) continue;
+    const [x, y, w, h] = box(el);
+    if (el.classList.contains('lb-type')) {
+      g.fillStyle = '#004000';
+      g.fillRect(x, y, w, h);
+      g.fillStyle = '#ff0';
+      g.font = `bold 32px ${font}`;
+      g.textAlign = 'center';
+      g.fillText(el.textContent, x + w / 2, y + h / 2, w);
+    } else {
+      text(el.textContent, x, y, w, h, el.classList.contains('plain-label') && !el.classList.contains('centred') ? 'left' : 'center', '#000', el.classList.contains('heading'));
+    }
+  }
+  for (const list of client.querySelectorAll('.list')) {
+    const bottom = box(list)[1] + list.offsetHeight;
+    for (const cell of list.querySelectorAll('th, td')) {
+      const [x, y, w, h] = box(cell);
+      if (y + h > bottom) continue;
+      text(cell.textContent, x, y, w, h, 'left', cell.style.color || '#000', true);
+    }
+  }
+  state.cells.forEach((c, i) => {
+    const [x, y, w, h] = box(view.cells[i]);
+    g.fillStyle = c.colour;
+    g.fillRect(x, y, w, h);
+    g.strokeStyle = '#a0a0a0';
+    g.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
+    if (c.text) text(c.text, x, y, w, h, 'center', c.textColour ?? '#000');
+    const [nx, ny, nw, nh] = box(view.numbers[i]);
+    text(c.label, nx, ny, nw, nh);
+  });
+  return new Promise((resolve, reject) => canvas.toBlob((b) => (b ? resolve(b) : reject(new Error('no picture'))), 'image/png'));
+}
 
 // A page cannot close its own tab: Exit ends the run and says how to start again.
 function exitProgram() {
@@ -215,7 +308,20 @@ if (!core.start(params.get('seed') ?? '', params.get('method') ?? '')) {
 } else {
   render();
   // Ready to type: the file name takes the focus as the window opens.
-  document.getElementById('txFile')?.focus();
   window.pellucor = { core, render, screen: () => screenName, lastState: () => view.rendered };
+  if (params.has('lesson')) lessonPanel().show();
+  // A scenario from the page's own folder, as --script names a file.
+  const script = params.get('script');
+  if (script) {
+    const url = new URL(script, location.href);
+    if (url.origin === location.origin) {
+      const response = await fetch(url).catch(() => null);
+      if (response?.ok) lessonPanel().loadScenario(await response.text(), script);
+      else lessonPanel().setStatus(`${script}: the page could not read it.`);
+      lessonPanel().show();
+      lessonPanel().select(3);
+    }
+  }
+  document.getElementById('txFile')?.focus();
   document.documentElement.dataset.ready = 'true';
 }

@@ -210,6 +210,23 @@ export class ScreenView {
     [...rows].forEach((tr, r) => tr.classList.toggle('current', r === list.current));
   }
 
+  // Rings the blocks a reader meets, with each one's place in the order below it.
+  setMarks(blocks) {
+    for (const badge of this.badges ?? []) badge.remove();
+    this.badges = [];
+    this.cells.forEach((c) => c.classList.remove('marked'));
+    blocks.forEach((block, order) => {
+      const cell = this.cells[block];
+      if (!cell) return;
+      cell.classList.add('marked');
+      const badge = make('span', { class: 'badge', text: String(order + 1), 'aria-hidden': 'true' }, cell.parentElement);
+      badge.style.left = cell.style.left;
+      badge.style.top = `${parseInt(cell.style.top, 10) + parseInt(cell.style.height, 10) + 3}px`;
+      badge.style.width = cell.style.width;
+      this.badges.push(badge);
+    });
+  }
+
   render(state) {
     const before = this.rendered;
     state.cells.forEach((cell, i) => {

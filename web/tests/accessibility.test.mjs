@@ -86,3 +86,15 @@ test('keys: Enter from field to field, Alt+T and Alt+M, Escape closes a menu', a
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test('the lesson panel: F2 opens it, every page passes axe-core', async () => {
+  const { page, problems } = await openPage(browser, `${server.url}?method=linked&seed=3`);
+  await page.keyboard.press('F2');
+  assert.ok(await page.getByRole('tablist', { name: 'Lesson' }).isVisible());
+  for (const tab of ['Read', 'Free space', 'Exercise', 'Lecture']) {
+    await page.getByRole('tab', { name: tab }).click();
+    assert.deepEqual(await seriousFindings(page), [], tab);
+  }
+  assert.deepEqual(problems, []);
+  await page.close();
+});
