@@ -3,8 +3,9 @@
 #
 #   scripts/web.sh            builds the page into build-web/ and serves it on http://127.0.0.1:8080/
 #   scripts/web.sh build      builds it only (build-web/index.html and what it loads)
-#   scripts/web.sh test       builds it and runs its tests in Debian's Chromium; needs
-#                             build/pellucor_scenario_json from the dev build for the parity test
+#   scripts/web.sh test       builds it and runs its tests in Debian's Chromium; the parity test
+#                             compares with build/pellucor_scenario_json of the dev build (built
+#                             when missing, in a configured dev build)
 #   PORT=8081 scripts/web.sh  serves on another port
 set -Eeuo pipefail
 trap 'status=$?; ((BASH_SUBSHELL)) || echo "${0##*/}: stopped: \`$BASH_COMMAND\` failed with status $status (line $LINENO)" >&2' ERR
@@ -33,9 +34,13 @@ case $what in
   test)
     echo "== web: tests =="
     (cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
-    cd web
+    [ -x build/pellucor_scenario_json ] || cmake --build --preset dev --target pellucor_scenario_json
+    rm -f build-web/test-output.txt
+    # What it says goes to the terminal; its TAP, which scripts/count-tests.sh counts, to a file.
     status=0
-    node --test --test-reporter=spec tests/ 2>&1 | tee ../build-web/test-output.txt || status=$?
+    (cd web && node --test --test-reporter=spec --test-reporter-destination=stdout \
+      --test-reporter=tap --test-reporter-destination=../build-web/test-output.txt tests/) || status=$?
+    [ "$status" -eq 0 ] || echo "web.sh: the page's tests ended with status $status; what failed is listed above" >&2
     exit "$status"
     ;;
 esac

@@ -323,5 +323,6 @@ if (!core.start(params.get('seed') ?? '', params.get('method') ?? '')) {
     }
   }
   document.getElementById('txFile')?.focus();
+  document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   document.documentElement.dataset.ready = 'true';
 }
