@@ -32,6 +32,11 @@ public:
     void setReadMarks(std::vector<int> blocks);
     const std::vector<int>& readMarks() const { return m_marks; }
 
+    // For a projector: cell text in black or white, whichever reads better on the cell, and larger.
+    // Off, the cells show the disk's own text colours.
+    void setReadable(bool readable);
+    bool isReadable() const { return m_readable; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -39,4 +44,6 @@ private:
     std::array<BlockCellWidget*, BlockDisk::BLOCKS> m_cells{};
     std::array<BlockNumberWidget*, BlockDisk::BLOCKS> m_labels{};
     std::vector<int> m_marks;
+    bool m_readable = false;
+    BlockDisk m_shown;
 };
