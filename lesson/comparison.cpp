@@ -199,9 +199,19 @@ std::vector<std::vector<std::string>> comparisonTable(const Comparison& comparis
         const auto orElse = [refused](const std::optional<std::string>& cell) {
             return cell ? *cell : refused ? std::string("refused") : std::string("not held");
         };
+        // Files that got the same message share it: "more, again: Lenght Overloaded".
+        std::vector<std::pair<std::string, std::string>> byText;
+        for (const FileMessage& m : comparison.messages(method)) {
+            const auto same = std::find_if(
+                byText.begin(), byText.end(), [&m](const auto& entry) { return entry.second == m.message.text; });
+            if (same == byText.end())
+                byText.emplace_back(workload.at(m.file).name, m.message.text);
+            else
+                same->first += ", " + workload.at(m.file).name;
+        }
         std::string said;
-        for (const FileMessage& m : comparison.messages(method))
-            said += (said.empty() ? "" : "; ") + workload.at(m.file).name + ": " + m.message.text;
+        for (const auto& [names, message] : byText)
+            said += (said.empty() ? "" : "; ") + names + ": " + message;
         rows.push_back({methodName(method), std::to_string(f.blocksUsed), std::to_string(f.indexBlocks),
             std::to_string(f.freeBlocks), std::to_string(f.largestFreeRun), std::to_string(f.filesRefused),
             orElse(f.path ? std::optional(std::to_string(f.path->blocks.size())) : std::nullopt),
