@@ -103,13 +103,17 @@ int main(int argc, char* argv[])
     ProgramRandomStream stream = line.options.seed ? ProgramRandomStream(*line.options.seed) : ProgramRandomStream();
     Share share(stream);
     QtScreenHost host(share);
-    if (line.options.seed)
+    if (line.options.seed) {
         host.seedExercises(*line.options.seed);
+        host.seedComparison(*line.options.seed);
+    }
     auto& steps = std::get<std::vector<ScenarioStep>>(script);
     const bool scenario = !steps.empty();
     host.setScenario(std::move(steps));
     host.navigator().start(line.options.firstScreen);
     if (line.options.lesson || scenario)
         host.showLesson(false);
+    if (line.options.compare)
+        host.showCompare(*line.options.compare);
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/action_history.h"
+#include "lesson/workload.h"
 #include "lesson/exercise.h"
 #include "lesson/lecture_actions.h"
 #include "shell/navigator.h"
@@ -10,9 +11,11 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AboutDialog;
+class CompareWindow;
 class LessonPanel;
 class MethodWindow;
 class ProgramStarter;
@@ -47,6 +50,11 @@ public:
     void setScenario(std::vector<ScenarioStep> steps);
     // Where the exercises' own generator starts, as the random stream starts from --seed.
     void seedExercises(std::uint64_t seed) { m_exerciseSeed = seed; }
+    // The Compare window (F6), beside the loaded screen: made at the first call with its disks'
+    // streams started as the program's, then brought to the front; a workload given is placed.
+    void seedComparison(std::uint64_t seed) { m_comparisonSeed = seed; }
+    void showCompare(const Workload& workload = {});
+    CompareWindow* compare() const;
 
     void restart() override;
     bool stepBack() override;
@@ -80,6 +88,8 @@ private:
     std::map<ScreenId, QPointer<MethodWindow>> m_windows;
     QPointer<AboutDialog> m_about;
     QPointer<LessonPanel> m_lesson;
+    QPointer<CompareWindow> m_compare;
+    std::optional<std::uint64_t> m_comparisonSeed;
     std::vector<ScenarioStep> m_scenario;
     std::uint64_t m_exerciseSeed = ExerciseGenerator::DEFAULT_SEED;
     // Before each action on the loaded screen, for Step back, with where the focus was.

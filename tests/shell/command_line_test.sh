@@ -38,6 +38,10 @@ expect 2 nothing "bad seed '-1'" --seed -1
 expect 2 nothing "bad seed '18446744073709551616'" --seed 18446744073709551616
 expect 2 nothing "bad scale '3.5'" --scale 3.5
 expect 2 nothing "Missing value after '--script'" --script
+expect 2 nothing "bad workload 'report:0' (the length of 'report' must be" --compare report:0
+expect 2 nothing 'Usage:' --compare=a:1,
+# Without files --compare takes no value: the next option is an option.
+expect 0 '^Pellucor' nothing --compare --version
 expect 2 nothing "cannot be read" --script /nonexistent/scenario.txt
 printf 'screen linked\nadd a 5\n' >"$out.scenario"
 expect 2 nothing "$out.scenario:2: expected a name, a start and a length" --script "$out.scenario"
