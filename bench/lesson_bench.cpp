@@ -1,10 +1,10 @@
 #include "bench_support.h"
 #include "core/random_stream.h"
 #include "indexed/indexed_screen.h"
-#include "lesson/action_history.h"
 #include "lesson/comparison.h"
 #include "lesson/free_space.h"
-#include "lesson/lesson_panel.h"
+#include "panel/lesson_panel.h"
+#include "panel/read_page.h"
 #include "lesson/reading.h"
 #include "shell/qt_screen_host.h"
 #include "widgets/disk_grid_widget.h"
@@ -38,7 +38,7 @@ void answerAReadQuestion(benchmark::State& state)
     placeWholeDiskFile(screen);
     const FileRecord& file = screen.files().front();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(readPathText(readBlock(ScreenId::IndexedL, file, 55)->blocks));
+        benchmark::DoNotOptimize(readPathText(readBlock(screen, file, 55)->blocks));
         benchmark::DoNotOptimize(readWholeFile(file).jumps);
         benchmark::DoNotOptimize(freeRunsText(freeSpaceOf(screen.form().disk).runs));
     }
@@ -59,7 +59,7 @@ void pickAndRedrawTheOverlay(benchmark::State& state)
     host.showLesson();
     int block = 0;
     for (auto _ : state) {
-        host.lesson()->pick(0, block);
+        host.lesson()->readPage()->pick(0, block);
         benchmark::DoNotOptimize(window->grid()->grab());  // the grid drawn anew, marks and all
         block = (block + 13) % 56;
     }
@@ -83,18 +83,20 @@ void compareAFullDisk(benchmark::State& state)
 }
 BENCHMARK(compareAFullDisk)->Unit(benchmark::kMicrosecond);
 
-// Step back with a thousand actions behind it: the screen restored and the stream rewound past every
-// value those actions drew.
-void stepBackAfterAThousandActions(benchmark::State& state)
+// Step back with ten thousand actions behind it: the screen restored and the stream rewound past
+// every value those actions drew.
+void stepBackAfterTenThousandActions(benchmark::State& state)
 {
+    offscreenApplication();
     ProgramRandomStream stream;
     Share share(stream);
-    IndexedScreen screen(share, std::make_unique<LinkedIndexScheme>());
-    screen.load();
-    ActionHistory history;
+    QtScreenHost host(share);
+    host.navigator().start(ScreenId::IndexedL);
+    Screen& screen = *host.screen(ScreenId::IndexedL);
+    Lecture& lecture = host.lecture();
     NullSink sink;
     const auto act = [&](int n) {
-        history.record(screen, share);
+        lecture.beforeAction(std::nullopt);
         if (screen.mode() == Mode::Placing) {
             screen.nextBlock(sink);
         } else if (n % 97 == 0) {
@@ -105,16 +107,41 @@ void stepBackAfterAThousandActions(benchmark::State& state)
             screen.addFile(sink);
         }
     };
-    for (int n = 0; n < 1000; ++n)
+    for (int n = 0; n < 10000; ++n)
         act(n);
     for (auto _ : state) {
         state.PauseTiming();
-        act(1000);
+        act(10000);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(history.stepBack(screen, share));
+        benchmark::DoNotOptimize(lecture.stepBack());
     }
 }
-BENCHMARK(stepBackAfterAThousandActions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(stepBackAfterTenThousandActions)->Unit(benchmark::kMicrosecond);
+
+// Run to end of a scenario of ten thousand steps, the window drawn between batches as the user sees it.
+void runToEndOfTenThousandSteps(benchmark::State& state)
+{
+    offscreenApplication();
+    ProgramRandomStream stream;
+    Share share(stream);
+    QtScreenHost host(share);
+    host.navigator().start(ScreenId::IndexedL);
+    std::vector<ScenarioStep> steps(10000);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        steps[i].kind = i % 2 == 0 ? ScenarioStep::Kind::Add : ScenarioStep::Kind::Clear;
+        steps[i].name = "f";
+        steps[i].length = "3";
+        steps[i].text = i % 2 == 0 ? "add f 3" : "clear";
+    }
+    host.showLesson(false);
+    for (auto _ : state) {
+        host.setScenario(steps);
+        host.runToEnd();
+        while (host.isRunning())
+            QApplication::processEvents();
+    }
+}
+BENCHMARK(runToEndOfTenThousandSteps)->Unit(benchmark::kMillisecond);
 
 // Restart as the lecturer sees it: the stream back to its start, fresh screen objects, the screen
 // loaded and its window built and shown anew.

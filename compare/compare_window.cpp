@@ -3,6 +3,7 @@
 #include "compare/reads_chart_widget.h"
 #include "compare/small_disk_widget.h"
 #include "core/screen.h"
+#include "widgets/beside.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -328,19 +329,14 @@ void CompareWindow::showBeside(const QWidget* window)
 {
     if (!isVisible()) {
         // Its full size where the screen has room (adjustSize would keep to two thirds of it).
-        QSize size = sizeHint();
+        QSize fitting = sizeHint();
         if (const QScreen* display = window != nullptr ? window->screen() : screen())
-            size = size.boundedTo(display->availableGeometry().size() - QSize(16, 48));
-        resize(size);
+            fitting = fitting.boundedTo(display->availableGeometry().size() - QSize(16, 48));
+        resize(fitting);
         if (window != nullptr) {
-            // To the right of the window where there is room, else to its left, else as far left as
-            // the screen allows.
-            const QRect frame = window->frameGeometry();
-            QPoint at(frame.right() + 8, frame.top());
+            QPoint at = besidePosition(*window, size(), 0, Otherwise::Left);
             if (const QScreen* display = window->screen()) {
                 const QRect room = display->availableGeometry();
-                if (at.x() + width() > room.right())
-                    at.setX(std::max(room.left(), frame.left() - 8 - width()));
                 at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - 40 - height())));
             }
             move(at);

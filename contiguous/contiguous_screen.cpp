@@ -40,8 +40,9 @@ void ContiguousScreen::addFile(MessageSink& sink)
         sink.show(messages::lenghtOverloaded());
         return;
     }
+    const std::vector<bool> taken = takenBlocks();
     for (int b = *start; b <= end; ++b) {
-        if (!f.disk.isFree(b)) {
+        if (taken[static_cast<std::size_t>(b)]) {
             sink.show(messages::writeDenied());
             return;
         }
@@ -76,4 +77,11 @@ void ContiguousScreen::clear()
     l.form.fields.clearFields();
     l.form.list(Control::lvDirectory).clearRows();
     l.files.clear();
+}
+
+std::optional<std::vector<int>> ContiguousScreen::readPath(const FileRecord& file, int k) const
+{
+    if (k < 0 || k >= static_cast<int>(file.blocks.size()))
+        return std::nullopt;
+    return std::vector<int>{file.blocks[static_cast<std::size_t>(k)].block};
 }

@@ -16,6 +16,8 @@ public:
     void addFile(MessageSink& sink) override;
     // Frees the disk, empties the fields and the directory.
     void clear() override;
+    // One read: the block at start + k.
+    std::optional<std::vector<int>> readPath(const FileRecord& file, int k) const override;
 
     std::unique_ptr<ScreenState> save() const override { return saveWith(Nothing{}); }
     void restore(const ScreenState& state) override

@@ -114,3 +114,8 @@ void EntryForm::checkField(Control field, bool& entryCheck, MessageSink& sink)
     }
     moveFocus(std::next(it) == m_fields.end() ? Control::cmAdd : *std::next(it));
 }
+
+bool EntryForm::hasField(Control control) const
+{
+    return std::find(m_fields.begin(), m_fields.end(), control) != m_fields.end();
+}

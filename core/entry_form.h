@@ -37,6 +37,7 @@ public:
     void checkField(Control field, bool& entryCheck, MessageSink& sink);
     // The fields in form order.
     const std::vector<Control>& fields() const { return m_fields; }
+    bool hasField(Control control) const;
 
 private:
     std::vector<Control> m_fields;

@@ -6,13 +6,33 @@
 
 enum class MessageIcon { None, Information, Critical };
 
+// Which message a box shows, whatever numbers its text carries.
+enum class MessageId {
+    None,
+    FilenameMissing,
+    StartNotNumeric,
+    LenghtNotNumeric,
+    StartNotAllowed,
+    LenghtOverloaded,
+    WriteDenied,
+    SpaceNotEnough,
+    ChainCutShort,
+    FileNumbersUsedUp,
+    SysInfoUnavailable,
+};
+
 // One modal message box: a message, a title, an icon and a single OK button.
 struct Message {
     std::string text;
     std::string title;
     MessageIcon icon = MessageIcon::Critical;
+    MessageId id = MessageId::None;
 
-    friend bool operator==(const Message&, const Message&) = default;
+    // Two messages are the same box when they show the same; the id is for the program's own use.
+    friend bool operator==(const Message& a, const Message& b)
+    {
+        return a.text == b.text && a.title == b.title && a.icon == b.icon;
+    }
 };
 
 // Where the screens send their message boxes, in the order the flow raises them.
@@ -44,5 +64,8 @@ Message chainCutShort(int lastBlock);
 Message fileNumbersUsedUp();
 // The About dialog.
 Message sysInfoUnavailable();
+
+// The message of an id as a list of what may happen shows it: a count it carries in words.
+Message byId(MessageId id);
 
 }  // namespace messages

@@ -18,6 +18,22 @@ void Screen::nextBlock(MessageSink&) {}
 
 void Screen::clickRow(std::size_t) {}
 
+std::vector<bool> Screen::takenBlocks() const
+{
+    std::vector<bool> taken(BlockDisk::BLOCKS, false);
+    for (const FileRecord& file : files()) {
+        for (const HeldBlock& b : file.blocks)
+            taken[static_cast<std::size_t>(b.block)] = true;
+    }
+    return taken;
+}
+
+void Screen::requestFocus(Control control)
+{
+    if (isLoaded())
+        loaded().form.fields.moveFocus(control);
+}
+
 const Form& Screen::form() const { return loaded().form; }
 
 std::optional<Control> Screen::takeFocusRequest()

@@ -62,6 +62,14 @@ public:
     const FileColour& currentColour() const { return m_entry.currentColour; }
     bool entryCheck() const { return m_entry.entryCheck; }
 
+    // The disk blocks read, in order, to reach data block k (counted from 0) of one of this screen's
+    // files by its method; the last is block k itself. Nothing when the file holds no block k.
+    virtual std::optional<std::vector<int>> readPath(const FileRecord& file, int k) const = 0;
+    // The blocks held by the files, which are the blocks the disk shows taken.
+    std::vector<bool> takenBlocks() const;
+    // Asks the window to put the focus on a control, as an action of the screen's own does.
+    void requestFocus(Control control);
+
     // All the screen keeps, and back to it: a state that save() gave on this same screen.
     virtual std::unique_ptr<ScreenState> save() const = 0;
     virtual void restore(const ScreenState& state) = 0;

@@ -65,11 +65,17 @@ public:
     virtual std::int16_t entry(const FileRecord& file, int ordinal, int slot) const = 0;
     // The view of the file's index group `ordinal`: the "I" of its directory row.
     virtual IndexView indexView(const FileRecord& file, int ordinal) const = 0;
+    // The blocks read to reach data block k of the file: the index blocks that lead to it, then it.
+    virtual std::optional<std::vector<int>> readPath(const FileRecord& file, int k) const = 0;
+    // Data blocks named by one index block (the linked scheme) or one second-level block.
+    virtual int dataPerIndexBlock() const = 0;
 
 protected:
     IndexScheme(ScreenId screen, bool complementaryText) : m_screen(screen), m_complementaryText(complementaryText) {}
     // The block placed at `position` of the file, NO_BLOCK beyond what it holds.
     static std::int16_t heldAt(const FileRecord& file, int position);
+    // The blocks of the file in that role, in the order held.
+    static std::vector<int> blocksIn(const FileRecord& file, BlockRole role);
 
 private:
     ScreenId m_screen;
@@ -90,6 +96,9 @@ public:
     // Ordinal j is the file's j-th index block: slot 0 the block itself, 1..7 its data blocks.
     std::int16_t entry(const FileRecord& file, int ordinal, int slot) const override;
     IndexView indexView(const FileRecord& file, int ordinal) const override;
+    // Each index block names the next, so every one up to the block's own is read.
+    std::optional<std::vector<int>> readPath(const FileRecord& file, int k) const override;
+    int dataPerIndexBlock() const override;
 };
 
 // The rule of Indexed_M: Add places the first-level index block ("1st") in Add's colour; then one
@@ -112,4 +121,7 @@ public:
     // itself in slot 0 and its data blocks in 1..8.
     std::int16_t entry(const FileRecord& file, int ordinal, int slot) const override;
     IndexView indexView(const FileRecord& file, int ordinal) const override;
+    // The first-level block, the second-level block that names block k, then the block.
+    std::optional<std::vector<int>> readPath(const FileRecord& file, int k) const override;
+    int dataPerIndexBlock() const override;
 };

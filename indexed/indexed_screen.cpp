@@ -49,14 +49,10 @@ void IndexedScreen::enterPressed(Control field, MessageSink& sink)
     m_entry.check(field, fields, sink);
 }
 
-std::bitset<BlockDisk::BLOCKS> IndexedScreen::heldBlocks() const
+std::int32_t IndexedScreen::takenCount() const
 {
-    std::bitset<BlockDisk::BLOCKS> held;
-    for (const FileRecord& file : files()) {
-        for (const HeldBlock& b : file.blocks)
-            held.set(static_cast<std::size_t>(b.block));
-    }
-    return held;
+    const std::vector<bool> taken = takenBlocks();
+    return static_cast<std::int32_t>(std::count(taken.begin(), taken.end(), true));
 }
 
 void IndexedScreen::addFile(MessageSink& sink)
@@ -85,7 +81,7 @@ void IndexedScreen::addFile(MessageSink& sink)
     m_state.fileLength = length;
     m_state.totalBlocks = file.totalBlocks;
     m_state.blocksToGo = file.totalBlocks;
-    if (f.disk.usedCount() + file.blocksNeeded > BlockDisk::BLOCKS) {
+    if (takenCount() + file.blocksNeeded > BlockDisk::BLOCKS) {
         sink.show(messages::lenghtOverloaded());
         return;
     }
@@ -127,8 +123,8 @@ void IndexedScreen::nextBlock(MessageSink& sink)
 
 bool IndexedScreen::place(const Placement& at)
 {
-    const auto held = heldBlocks();
-    const auto block = m_share.drawBlockWhere([&held](int b) { return !held.test(static_cast<std::size_t>(b)); });
+    const std::vector<bool> taken = takenBlocks();
+    const auto block = m_share.drawBlockWhere([&taken](int b) { return !taken[static_cast<std::size_t>(b)]; });
     if (!block)
         return false;
     Loaded& l = loaded();
@@ -211,7 +207,7 @@ void IndexedScreen::clickRow(std::size_t row)
 void IndexedScreen::refreshUsage()
 {
     Form& f = loaded().form;
-    f.captions[Control::lbUsage] = withNumber("Current Usage Blocks =", f.disk.usedCount());
+    f.captions[Control::lbUsage] = withNumber("Current Usage Blocks =", takenCount());
 }
 
 void IndexedScreen::setPlacing(bool placing)

@@ -34,11 +34,15 @@ public:
     void clear() override;
     // The clicked directory row's index block, in the index list.
     void clickRow(std::size_t row) override;
+    std::optional<std::vector<int>> readPath(const FileRecord& file, int k) const override
+    {
+        return m_scheme->readPath(file, k);
+    }
 
     const IndexedState& state() const { return m_state; }
     const IndexScheme& scheme() const { return *m_scheme; }
-    // The blocks that some file's index table holds.
-    std::bitset<BlockDisk::BLOCKS> heldBlocks() const;
+    // The blocks that the files hold, counted.
+    std::int32_t takenCount() const;
 
     std::unique_ptr<ScreenState> save() const override { return saveWith(m_state); }
     void restore(const ScreenState& state) override { restoreWith(state, m_state); }

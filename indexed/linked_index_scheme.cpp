@@ -56,3 +56,16 @@ IndexView LinkedIndexScheme::indexView(const FileRecord& file, int ordinal) cons
     view.entries.push_back(std::to_string(entry(file, next, 0)) + " is the Next Index ");
     return view;
 }
+
+std::optional<std::vector<int>> LinkedIndexScheme::readPath(const FileRecord& file, int k) const
+{
+    const std::vector<int> data = blocksIn(file, BlockRole::Data);
+    const std::vector<int> index = blocksIn(file, BlockRole::Index);
+    if (k < 0 || k >= static_cast<int>(data.size()) || k / DATA_SLOTS >= static_cast<int>(index.size()))
+        return std::nullopt;
+    std::vector<int> path(index.begin(), index.begin() + k / DATA_SLOTS + 1);
+    path.push_back(data[static_cast<std::size_t>(k)]);
+    return path;
+}
+
+int LinkedIndexScheme::dataPerIndexBlock() const { return DATA_SLOTS; }

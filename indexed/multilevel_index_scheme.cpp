@@ -64,3 +64,15 @@ IndexView MultilevelIndexScheme::indexView(const FileRecord& file, int ordinal) 
     }
     return view;
 }
+
+std::optional<std::vector<int>> MultilevelIndexScheme::readPath(const FileRecord& file, int k) const
+{
+    const std::vector<int> data = blocksIn(file, BlockRole::Data);
+    const std::vector<int> first = blocksIn(file, BlockRole::FirstLevelIndex);
+    const std::vector<int> second = blocksIn(file, BlockRole::Index);
+    if (k < 0 || k >= static_cast<int>(data.size()) || first.empty() || k / NAMED >= static_cast<int>(second.size()))
+        return std::nullopt;
+    return std::vector<int>{first.front(), second[static_cast<std::size_t>(k / NAMED)], data[static_cast<std::size_t>(k)]};
+}
+
+int MultilevelIndexScheme::dataPerIndexBlock() const { return NAMED; }

@@ -46,12 +46,6 @@ int firstFree(const BlockDisk& disk)
     return space.runs.empty() ? 0 : space.runs.front().start;
 }
 
-// The one place that asks how a file is read.
-std::optional<ReadPath> pathTo(const Screen& screen, const FileRecord& file, int k)
-{
-    return readBlock(screen.id(), file, k);
-}
-
 std::string decimal(double value)
 {
     // Halves up, as a student rounds: 2.125 is 2.13.
@@ -159,12 +153,12 @@ MethodFigures Comparison::figures(ScreenId method, std::size_t file, int k) cons
     const FileRecord* record = placedFile(method, file);
     if (record == nullptr)
         return figures;
-    figures.path = pathTo(*p.screen, *record, k);
+    figures.path = readBlock(*p.screen, *record, k);
     const int held = static_cast<int>(dataBlocksOf(*record).size());
     if (held > 0) {
         int reads = 0;
         for (int block = 0; block < held; ++block) {
-            if (const auto path = pathTo(*p.screen, *record, block))
+            if (const auto path = readBlock(*p.screen, *record, block))
                 reads += static_cast<int>(path->blocks.size());
         }
         figures.averageReads = static_cast<double>(reads) / held;
@@ -180,7 +174,7 @@ std::vector<std::optional<int>> Comparison::readsByBlock(ScreenId method, std::s
         return reads;
     const FileRecord* record = placedFile(method, file);
     for (int k = 0; k < m_workload[file].length; ++k) {
-        const auto path = record != nullptr ? pathTo(screen(method), *record, k) : std::nullopt;
+        const auto path = record != nullptr ? readBlock(screen(method), *record, k) : std::nullopt;
         reads.push_back(path ? std::optional(static_cast<int>(path->blocks.size())) : std::nullopt);
     }
     return reads;

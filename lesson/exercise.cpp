@@ -4,6 +4,7 @@
 #include "indexed/index_scheme.h"
 #include "lesson/free_space.h"
 #include "lesson/reading.h"
+#include "lesson/snapshot.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,8 +12,6 @@
 namespace {
 
 const std::string PLACED = "It is placed";
-const std::string SPACE_PREFIX = "Space not enough.total= ";
-const std::string SPACE_CHOICE = SPACE_PREFIX + "(the sum)";
 
 std::string trimmed(std::string_view text)
 {
@@ -74,12 +73,6 @@ std::string fileName(const FileRecord& file)
     return name;
 }
 
-bool hasField(const Screen& screen, Control field)
-{
-    const auto& fields = screen.form().fields.fields();
-    return std::find(fields.begin(), fields.end(), field) != fields.end();
-}
-
 // The presses of Next Block that the file being placed still takes, counted by pressing them on the
 // screen and putting it back.
 int pressesLeft(Screen& screen, Share& share)
@@ -87,22 +80,34 @@ int pressesLeft(Screen& screen, Share& share)
     struct : MessageSink {
         void show(const Message&) override {}
     } none;
-    const auto saved = screen.save();
-    const auto position = share.position();
+    const TrialGuard trial(screen, share);
     int presses = 0;
     while (screen.mode() != Mode::Idle && presses < 1000) {
         screen.nextBlock(none);
         ++presses;
     }
-    screen.restore(*saved);
-    share.rewindTo(position);
     return presses;
+}
+
+// A question of what Add does, its choices in the screen's order.
+Question addQuestion(QuestionKind kind, ScreenId screen, std::string text, const AddOutcome& outcome,
+    std::string working, std::vector<int> marks)
+{
+    const std::vector<AddOutcome> outcomes = addOutcomes(screen);
+    Question q{kind, Question::Form::Choice, std::move(text), {}, outcomeText(outcome), -1, std::move(working),
+        std::move(marks)};
+    for (const AddOutcome& o : outcomes) {
+        if (o == outcome)
+            q.rightChoice = static_cast<int>(q.choices.size());
+        q.choices.push_back(outcomeText(o));
+    }
+    return q;
 }
 
 Question numberQuestion(QuestionKind kind, std::string text, long long answer, std::string working,
     std::vector<int> marks = {})
 {
-    return {kind, Question::Form::Number, std::move(text), {}, std::to_string(answer), std::move(working),
+    return {kind, Question::Form::Number, std::move(text), {}, std::to_string(answer), -1, std::move(working),
         std::move(marks)};
 }
 
@@ -118,58 +123,50 @@ bool isRight(const Question& question, std::string_view given)
     case Question::Form::Blocks: return blocksIn(given) == blocksIn(question.answer);
     case Question::Form::Choice: {
         const std::string text = trimmed(given);
+        int chosen = -1;
         if (const auto n = numberIn(text); n && *n >= 1 && *n <= static_cast<long long>(question.choices.size()))
-            return question.choices[static_cast<std::size_t>(*n - 1)] == question.answer;
-        return !text.empty() && text == trimmed(question.answer);
+            chosen = static_cast<int>(*n - 1);
+        for (std::size_t i = 0; chosen < 0 && !text.empty() && i < question.choices.size(); ++i) {
+            if (trimmed(question.choices[i]) == text)
+                chosen = static_cast<int>(i);
+        }
+        return chosen >= 0 && chosen == question.rightChoice;
     }
     }
     return false;
 }
 
-std::vector<std::string> addOutcomes(ScreenId screen)
+std::vector<AddOutcome> addOutcomes(ScreenId screen)
 {
-    std::vector<std::string> outcomes{PLACED, messages::filenameMissing().text};
-    switch (screen) {
-    case ScreenId::Contiguous:
-        outcomes.insert(outcomes.end(), {messages::startNotNumeric().text, messages::lenghtNotNumeric().text,
-                                            messages::startNotAllowed().text, messages::lenghtOverloaded().text,
-                                            messages::writeDenied().text});
-        break;
-    case ScreenId::Linked:
-        outcomes.insert(outcomes.end(),
-            {messages::startNotNumeric().text, messages::lenghtNotNumeric().text, messages::startNotAllowed().text,
-                messages::writeDenied().text, messages::lenghtOverloaded().text, SPACE_CHOICE});
-        break;
-    case ScreenId::IndexedL:
-    case ScreenId::IndexedM:
-        outcomes.insert(outcomes.end(), {messages::lenghtNotNumeric().text, messages::lenghtOverloaded().text,
-                                            messages::fileNumbersUsedUp().text});
-        break;
+    std::vector<AddOutcome> outcomes{std::nullopt};
+    for (const MessageId id : factsOf(screen).addMessages) {
+        if (id != MessageId::None)
+            outcomes.emplace_back(id);
     }
     return outcomes;
 }
 
-std::string tryAdd(
+std::string outcomeText(const AddOutcome& outcome) { return outcome ? messages::byId(*outcome).text : PLACED; }
+
+std::optional<AddOutcome> tryAdd(
     Screen& screen, Share& share, const std::string& name, const std::string& start, const std::string& length)
 {
     struct Recorder final : MessageSink {
         std::vector<Message> shown;
         void show(const Message& m) override { shown.push_back(m); }
     } sink;
-    const auto saved = screen.save();
-    const auto position = share.position();
+    const TrialGuard trial(screen, share);
     const std::size_t files = screen.files().size();
     screen.type(Control::txFile, name);
-    if (hasField(screen, Control::txStart))
+    if (factsOf(screen.id()).takesStart)
         screen.type(Control::txStart, start);
     screen.type(Control::txLenght, length);
     screen.addFile(sink);
-    const bool placed = screen.files().size() > files;
-    screen.restore(*saved);
-    share.rewindTo(position);
     if (!sink.shown.empty())
-        return sink.shown.front().text.starts_with(SPACE_PREFIX) ? SPACE_CHOICE : sink.shown.front().text;
-    return placed ? PLACED : "";
+        return AddOutcome{sink.shown.front().id};
+    if (screen.files().size() > files)
+        return AddOutcome{};
+    return std::nullopt;
 }
 
 std::vector<QuestionKind> kindsFor(const Screen& screen, bool aboutAdd)
@@ -177,21 +174,21 @@ std::vector<QuestionKind> kindsFor(const Screen& screen, bool aboutAdd)
     std::vector<QuestionKind> kinds;
     if (!screen.isLoaded())
         return kinds;
-    const ScreenId id = screen.id();
+    const ScreenFacts& facts = factsOf(screen.id());
     const auto& files = screen.files();
     if (std::any_of(files.begin(), files.end(), [](const FileRecord& f) { return !dataBlocksOf(f).empty(); })) {
         kinds.insert(kinds.end(), {QuestionKind::ReadCount, QuestionKind::ReadPath, QuestionKind::HoldingBlock,
                                       QuestionKind::WholeReads, QuestionKind::WholeJumps});
     }
-    if (id == ScreenId::Contiguous)
+    if (facts.oneRun)
         kinds.insert(kinds.end(), {QuestionKind::AddAtStart, QuestionKind::LargestFile});
-    if (id == ScreenId::Linked && std::any_of(files.begin(), files.end(), [](const FileRecord& f) { return f.complete; }))
+    if (facts.chained && std::any_of(files.begin(), files.end(), [](const FileRecord& f) { return f.complete; }))
         kinds.push_back(QuestionKind::ChainEnd);
     if (screen.mode() != Mode::Idle)
         kinds.push_back(QuestionKind::PressesLeft);
-    if (id == ScreenId::IndexedL)
+    if (facts.index == IndexLayout::Chained)
         kinds.push_back(QuestionKind::IndexBlocksFor);
-    if (id == ScreenId::IndexedM)
+    if (facts.index == IndexLayout::TwoLevel)
         kinds.push_back(QuestionKind::SecondLevelFor);
     const EntryForm& fields = screen.form().fields;
     const bool typed = !fields.text(Control::txFile).empty() || !fields.text(Control::txLenght).empty();
@@ -205,6 +202,7 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
     if (!screen.isLoaded())
         return std::nullopt;
     const ScreenId id = screen.id();
+    const ScreenFacts& facts = factsOf(id);
     const auto& files = screen.files();
     const FileRecord* picked
         = pick.file >= 0 && pick.file < static_cast<int>(files.size()) ? &files[static_cast<std::size_t>(pick.file)]
@@ -213,7 +211,7 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
     case QuestionKind::ReadCount:
     case QuestionKind::ReadPath:
     case QuestionKind::HoldingBlock: {
-        const auto read = picked != nullptr ? readBlock(id, *picked, pick.block) : std::nullopt;
+        const auto read = picked != nullptr ? readBlock(screen, *picked, pick.block) : std::nullopt;
         if (!read)
             return std::nullopt;
         const std::vector<int>& path = read->blocks;
@@ -230,7 +228,7 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
         }
         return Question{kind, Question::Form::Blocks,
             "Which blocks are read, in order, to reach " + where + "? (numbers separated by commas)", {},
-            listed(path), readPathText(path) + ".", path};
+            listed(path), -1, readPathText(path) + ".", path};
     }
     case QuestionKind::WholeReads:
     case QuestionKind::WholeJumps: {
@@ -249,24 +247,25 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
             whole.blocks);
     }
     case QuestionKind::AddAtStart: {
-        if (id != ScreenId::Contiguous || screen.mode() != Mode::Idle)
+        if (!facts.oneRun || screen.mode() != Mode::Idle)
             return std::nullopt;
-        const std::string outcome
-            = tryAdd(screen, share, "x", std::to_string(pick.start), std::to_string(pick.length));
+        const auto outcome = tryAdd(screen, share, "x", std::to_string(pick.start), std::to_string(pick.length));
+        if (!outcome)
+            return std::nullopt;
         std::vector<int> run;
         for (int b = std::max(pick.start, 0); b < std::min(pick.start + pick.length, BlockDisk::BLOCKS); ++b)
             run.push_back(b);
-        return Question{kind, Question::Form::Choice,
+        return addQuestion(kind, id,
             "Can a file of " + std::to_string(pick.length) + " blocks be added at start " + std::to_string(pick.start)
                 + "? If not, which message will Add give?",
-            addOutcomes(id), outcome,
-            "Add: " + outcome + ". It needs blocks " + std::to_string(pick.start) + " to "
+            *outcome,
+            "Add: " + outcomeText(*outcome) + ". It needs blocks " + std::to_string(pick.start) + " to "
                 + std::to_string(pick.start + pick.length - 1) + "; the free runs are "
                 + freeRunsText(freeSpaceOf(screen.form().disk).runs) + ".",
-            run};
+            run);
     }
     case QuestionKind::LargestFile: {
-        if (id != ScreenId::Contiguous)
+        if (!facts.oneRun)
             return std::nullopt;
         const FreeSpace space = freeSpaceOf(screen.form().disk);
         std::vector<int> run;
@@ -280,7 +279,7 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
             "A file takes one unbroken run of free blocks; the free runs are " + freeRunsText(space.runs) + ".", run);
     }
     case QuestionKind::ChainEnd: {
-        if (id != ScreenId::Linked || picked == nullptr || !picked->complete)
+        if (!facts.chained || picked == nullptr || !picked->complete)
             return std::nullopt;
         std::vector<int> chain;
         for (const HeldBlock& b : picked->blocks)
@@ -300,7 +299,7 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
                 + (presses == 1 ? " press." : " presses."));
     }
     case QuestionKind::IndexBlocksFor: {
-        if (id != ScreenId::IndexedL || pick.length < 1)
+        if (facts.index != IndexLayout::Chained || pick.length < 1)
             return std::nullopt;
         const int index = LinkedIndexScheme::blockCount(pick.length) - pick.length;
         return numberQuestion(kind,
@@ -312,7 +311,7 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
                 + " blocks in all.");
     }
     case QuestionKind::SecondLevelFor: {
-        if (id != ScreenId::IndexedM || pick.length < 1)
+        if (facts.index != IndexLayout::TwoLevel || pick.length < 1)
             return std::nullopt;
         const int second = MultilevelIndexScheme::secondLevelCount(pick.length);
         return numberQuestion(kind,
@@ -325,12 +324,13 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
         if (screen.mode() != Mode::Idle)
             return std::nullopt;
         const EntryForm& fields = screen.form().fields;
-        const std::string start = hasField(screen, Control::txStart) ? fields.text(Control::txStart) : "";
-        const std::string outcome
-            = tryAdd(screen, share, fields.text(Control::txFile), start, fields.text(Control::txLenght));
-        return Question{kind, Question::Form::Choice,
-            "What will Add do with what is typed now: place the file, or which message will it give first?",
-            addOutcomes(id), outcome, "Add: " + outcome + ".", {}};
+        const std::string start = facts.takesStart ? fields.text(Control::txStart) : "";
+        const auto outcome = tryAdd(screen, share, fields.text(Control::txFile), start, fields.text(Control::txLenght));
+        if (!outcome)
+            return std::nullopt;
+        return addQuestion(kind, id,
+            "What will Add do with what is typed now: place the file, or which message will it give first?", *outcome,
+            "Add: " + outcomeText(*outcome) + ".", {});
     }
     }
     return std::nullopt;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/random_stream.h"
 #include "core/screen.h"
 #include "core/share.h"
 
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +38,7 @@ struct Question {
     std::string text;
     std::vector<std::string> choices;  // Choice only
     std::string answer;                // the right one: a number, blocks as "60, 54, 17", or a choice
+    int rightChoice = -1;              // Choice only: which of the choices is right
     std::string working;               // how it is worked out
     std::vector<int> marks;            // the blocks the working points at, in order
 };
@@ -46,11 +47,14 @@ struct Question {
 // a choice by its text or its number from 1.
 bool isRight(const Question& question, std::string_view given);
 
-// The choices of what Add may do on a screen: placing the file, or one of its messages.
-std::vector<std::string> addOutcomes(ScreenId screen);
-// What Add would do on this screen with these texts typed, tried on the screen and undone: the
-// first message it would show, or the first choice of addOutcomes when it places the file.
-std::string tryAdd(Screen& screen, Share& share, const std::string& name, const std::string& start,
+// What Add does: places the file (no id), or shows a message first.
+using AddOutcome = std::optional<MessageId>;
+// What Add may do on a screen, in the order its checks come, placing the file first.
+std::vector<AddOutcome> addOutcomes(ScreenId screen);
+std::string outcomeText(const AddOutcome& outcome);
+// What Add would do on this screen with these texts typed, tried on the screen and undone; nothing
+// when it would neither place the file nor say why.
+std::optional<AddOutcome> tryAdd(Screen& screen, Share& share, const std::string& name, const std::string& start,
     const std::string& length);
 
 // What a question is about: a file (its place in the screen's files), a block of it (counted from 0
@@ -70,20 +74,19 @@ std::optional<Question> ask(QuestionKind kind, Screen& screen, Share& share, con
 
 class ExerciseGenerator {
 public:
-    explicit ExerciseGenerator(std::uint64_t seed = DEFAULT_SEED) : m_seed(seed), m_engine(seed) {}
+    explicit ExerciseGenerator(std::uint64_t seed = DEFAULT_SEED) : m_stream(seed) {}
 
     // The next question about the screen, of a kind the screen has what it needs for; nothing
     // when there is nothing to ask about yet. `aboutAdd` lets it ask what Add will do with the
     // fields as typed (the student opts in to that).
     std::optional<Question> next(Screen& screen, Share& share, bool aboutAdd = false);
     // Back to the first question, as Restart does.
-    void restart() { m_engine.seed(m_seed); }
+    void restart() { m_stream.rewindTo(0); }
 
     static constexpr std::uint64_t DEFAULT_SEED = 20261209;
 
 private:
-    int below(int n) { return static_cast<int>(m_engine() % static_cast<std::uint64_t>(n)); }
+    int below(int n) { return static_cast<int>(m_stream.next() * n); }
 
-    std::uint64_t m_seed;
-    std::mt19937_64 m_engine;
+    ProgramRandomStream m_stream;
 };

@@ -6,20 +6,7 @@
 
 namespace {
 
-constexpr int LINKED_INDEX_ENTRIES = 7;  // data blocks named by one index block
-constexpr int SECOND_LEVEL_ENTRIES = 8;
-
 bool isIndex(const HeldBlock& b) { return b.role != BlockRole::Data; }
-
-std::vector<int> indexBlocksOf(const FileRecord& file, BlockRole role)
-{
-    std::vector<int> blocks;
-    for (const HeldBlock& b : file.blocks) {
-        if (b.role == role)
-            blocks.push_back(b.block);
-    }
-    return blocks;
-}
 
 }  // namespace
 
@@ -33,37 +20,12 @@ std::vector<int> dataBlocksOf(const FileRecord& file)
     return blocks;
 }
 
-std::optional<ReadPath> readBlock(ScreenId screen, const FileRecord& file, int k)
+std::optional<ReadPath> readBlock(const Screen& screen, const FileRecord& file, int k)
 {
-    const std::vector<int> data = dataBlocksOf(file);
-    if (k < 0 || k >= static_cast<int>(data.size()))
+    auto blocks = screen.readPath(file, k);
+    if (!blocks)
         return std::nullopt;
-    const auto at = static_cast<std::size_t>(k);
-    ReadPath path;
-    switch (screen) {
-    case ScreenId::Contiguous: path.blocks = {data[at]}; break;
-    case ScreenId::Linked: path.blocks.assign(data.begin(), data.begin() + k + 1); break;
-    case ScreenId::IndexedL: {
-        // Each index block names the next, so every one up to the block's own is read.
-        const std::vector<int> index = indexBlocksOf(file, BlockRole::Index);
-        const auto group = static_cast<std::size_t>(k / LINKED_INDEX_ENTRIES);
-        if (group >= index.size())
-            return std::nullopt;
-        path.blocks.assign(index.begin(), index.begin() + static_cast<std::ptrdiff_t>(group) + 1);
-        path.blocks.push_back(data[at]);
-        break;
-    }
-    case ScreenId::IndexedM: {
-        const std::vector<int> first = indexBlocksOf(file, BlockRole::FirstLevelIndex);
-        const std::vector<int> second = indexBlocksOf(file, BlockRole::Index);
-        const auto group = static_cast<std::size_t>(k / SECOND_LEVEL_ENTRIES);
-        if (first.empty() || group >= second.size())
-            return std::nullopt;
-        path.blocks = {first.front(), second[group], data[at]};
-        break;
-    }
-    }
-    return path;
+    return ReadPath{std::move(*blocks)};
 }
 
 WholeRead readWholeFile(const FileRecord& file)
@@ -79,7 +41,7 @@ WholeRead readWholeFile(const FileRecord& file)
     return read;
 }
 
-std::string holdingNote(ScreenId screen, const FileRecord& file)
+std::string holdingNote(const FileRecord& file)
 {
     const auto held = static_cast<std::int64_t>(dataBlocksOf(file).size());
     const std::string blocks = held == 1 ? " block" : " blocks";
@@ -89,7 +51,7 @@ std::string holdingNote(ScreenId screen, const FileRecord& file)
         return withNumber("Its chain was cut short on a full disk: it holds ", held)
             + withNumber(" of its ", file.typedLength) + " blocks.";
     if (file.typedLength <= 0) {
-        if (screen == ScreenId::Linked)
+        if (held > 0)
             return withNumber("Listed with a length of ", file.typedLength) + ": it holds its start block only.";
         return withNumber("Listed with a length of ", file.typedLength) + ": it holds no data block.";
     }

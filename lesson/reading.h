@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/file_record.h"
-#include "core/screen_table.h"
+#include "core/screen.h"
 
 #include <optional>
 #include <string>
@@ -11,16 +11,13 @@
 // reach one of its blocks, which blocks they are, and what reading it whole costs. Answered from
 // the blocks the file actually holds.
 
-// The reads that reach data block k of a file (counted from 0, as the cells are):
-// contiguous 1, the block at start + k; linked k + 1, the chain from its start; linked index
-// scheme the index blocks from the file's first to the one that lists block k (k div 7 + 1), then
-// the block; multilevel the first-level block, the second-level block that lists block k, then
-// the block.
+// The reads that reach data block k of a file (counted from 0, as the cells are), by the method of
+// the screen that placed it.
 struct ReadPath {
     std::vector<int> blocks;  // in the order read; the last is block k itself
 };
 // Nothing when the file holds no data block k.
-std::optional<ReadPath> readBlock(ScreenId screen, const FileRecord& file, int k);
+std::optional<ReadPath> readBlock(const Screen& screen, const FileRecord& file, int k);
 
 // Reading the whole file from its first block to its last.
 struct WholeRead {
@@ -34,7 +31,7 @@ WholeRead readWholeFile(const FileRecord& file);
 std::vector<int> dataBlocksOf(const FileRecord& file);
 
 // Why a file's answers come from fewer blocks than its length asks for; empty when they do not.
-std::string holdingNote(ScreenId screen, const FileRecord& file);
+std::string holdingNote(const FileRecord& file);
 
 // "3 disk reads: 60, 54, 17"; "1 disk read: 5"; "0 disk reads" for nothing read.
 std::string readPathText(const std::vector<int>& blocks);

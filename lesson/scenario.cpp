@@ -50,7 +50,7 @@ std::optional<int> countOf(const std::string& word, int least, int most)
     return value;
 }
 
-bool takesStart(ScreenId screen) { return screen == ScreenId::Contiguous || screen == ScreenId::Linked; }
+bool takesStart(ScreenId screen) { return factsOf(screen).takesStart; }
 
 }  // namespace
 

@@ -58,7 +58,7 @@ void LinkedScreen::addFile(MessageSink& sink)
     const auto start = m_entry.openAddWithStart(m_share, f.fields, sink);
     if (!start)
         return;
-    if (!f.disk.isFree(*start)) {
+    if (takenBlocks()[static_cast<std::size_t>(*start)]) {
         sink.show(messages::writeDenied());
         return;
     }
@@ -120,7 +120,9 @@ void LinkedScreen::nextBlock(MessageSink& sink)
         closeChain();
         return;
     }
-    const auto drawn = m_share.drawBlockWhere([&f, this](int b) { return f.disk.isFree(b) && b != m_walk.curBlock; });
+    // The block just drawn is the file's already, though it is painted only when the next is drawn.
+    const std::vector<bool> taken = takenBlocks();
+    const auto drawn = m_share.drawBlockWhere([&taken](int b) { return !taken[static_cast<std::size_t>(b)]; });
     if (!drawn) {
         // Only a disk that holds more than the directory accounts for gets here. The file keeps the
         // blocks it has, and its row says how many.
@@ -171,4 +173,14 @@ void LinkedScreen::clear()
     m_walk.curBlock = 0;
     m_walk.nextBlock = 0;
     f.captions[Control::lbCurTotal] = withNumber(USAGE_CAPTION, usedTotal());
+}
+
+std::optional<std::vector<int>> LinkedScreen::readPath(const FileRecord& file, int k) const
+{
+    if (k < 0 || k >= static_cast<int>(file.blocks.size()))
+        return std::nullopt;
+    std::vector<int> path;
+    for (int i = 0; i <= k; ++i)
+        path.push_back(file.blocks[static_cast<std::size_t>(i)].block);
+    return path;
 }

@@ -26,6 +26,8 @@ public:
     void nextBlock(MessageSink& sink) override;
     // Frees the disk, empties the fields and the directory, ends any walk.
     void clear() override;
+    // k + 1 reads: the chain from its start block.
+    std::optional<std::vector<int>> readPath(const FileRecord& file, int k) const override;
 
     // The blocks that the listed files account for: each its length, at least 1.
     std::int32_t usedTotal() const;

@@ -4,25 +4,26 @@
 #include "contiguous/contiguous_window.h"
 #include "core/screen.h"
 #include "indexed/indexed_window.h"
-#include "lesson/lesson_panel.h"
 #include "linked/linked_window.h"
+#include "panel/exercise_page.h"
+#include "panel/lecture_page.h"
+#include "panel/lesson_panel.h"
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
 #include "shell/screens.h"
-#include "widgets/report_list_widget.h"
 #include "widgets/backdrop_widget.h"
+#include "widgets/beside.h"
+#include "widgets/disk_grid_widget.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
+#include <QElapsedTimer>
 #include <QShortcut>
 
-#include <algorithm>
-
 namespace {
+
+// How long Run to end works before the window is drawn and the keys are heard again.
+constexpr int BATCH_MILLISECONDS = 30;
 
 MethodWindow* makeWindow(Screen& screen)
 {
@@ -35,6 +36,11 @@ MethodWindow* makeWindow(Screen& screen)
     return nullptr;
 }
 
+// Where messages go while no window is there to show them.
+struct NoWindow final : MessageSink {
+    void show(const Message&) override {}
+};
+
 }  // namespace
 
 QtScreenHost::QtScreenHost(Share& share) : QtScreenHost(share, makeSystemRegistry(), makeProgramStarter()) {}
@@ -42,6 +48,16 @@ QtScreenHost::QtScreenHost(Share& share) : QtScreenHost(share, makeSystemRegistr
 QtScreenHost::QtScreenHost(Share& share, std::unique_ptr<Registry> registry, std::unique_ptr<ProgramStarter> starter)
     : m_share(share), m_registry(std::move(registry)), m_starter(std::move(starter))
 {
+    connect(&m_player, &QTimer::timeout, this, [this] {
+        if (m_busy)
+            return;
+        m_busy = true;
+        m_lecture.tick();
+        m_busy = false;
+        showLecture();
+    });
+    m_runner.setSingleShot(true);
+    connect(&m_runner, &QTimer::timeout, this, [this] { runBatch(); });
 }
 
 QtScreenHost::~QtScreenHost()
@@ -69,15 +85,14 @@ Screen* QtScreenHost::screen(ScreenId screen) const
 void QtScreenHost::createScreen(ScreenId screen)
 {
     m_screens[screen] = makeScreen(screen, m_share);
-    m_initial[screen] = m_screens[screen]->save();
+    m_lecture.screenMade(*m_screens[screen]);
 }
 
 void QtScreenHost::loadScreen(ScreenId id)
 {
     Screen& screen = *m_screens.at(id);
     screen.load();
-    m_history.forget();
-    m_focusBefore.clear();
+    m_lecture.screenLoaded();
     MethodWindow* window = makeWindow(screen);
     m_windows[id] = window;
     connect(window, &MethodWindow::exitRequested, this, [this] { m_navigator.exit(); });
@@ -88,11 +103,9 @@ void QtScreenHost::loadScreen(ScreenId id)
         if (m_lesson != nullptr)
             m_lesson->refresh();
     });
-    connect(window, &MethodWindow::aboutToAct, this, [this, &screen] {
-        m_history.record(screen, m_share);
-        m_focusBefore.emplace_back(QApplication::focusWidget());
-        if (m_lesson != nullptr)
-            m_lesson->noteAction();
+    connect(window, &MethodWindow::aboutToAct, this, [this, window] {
+        m_lecture.beforeAction(window->focusedControl());
+        showLecture();
     });
     // The keys of the lesson panel and the lecture controls; nothing on the screen itself changes.
     const auto key = [this, window](int code, auto act) {
@@ -103,10 +116,7 @@ void QtScreenHost::loadScreen(ScreenId id)
     key(Qt::Key_F4, [this] { stepBack(); });
     key(Qt::Key_F5, [this] { restart(); });
     key(Qt::Key_F6, [this] { showCompare(); });
-    key(Qt::Key_Escape, [this] {
-        if (m_lesson != nullptr)
-            m_lesson->stopPlaying();
-    });
+    key(Qt::Key_Escape, [this] { stopPlaying(); });
     window->render();
 }
 
@@ -118,7 +128,7 @@ void QtScreenHost::showScreen(ScreenId screen)
         w->raise();
         w->activateWindow();
         if (m_lesson != nullptr)
-            m_lesson->follow(m_screens.at(screen).get(), w);
+            m_lesson->follow(m_screens.at(screen).get());
     }
 }
 
@@ -126,7 +136,7 @@ void QtScreenHost::unloadScreen(ScreenId screen)
 {
     m_screens.at(screen)->unload();
     if (m_lesson != nullptr && m_lesson->followed() == m_screens.at(screen).get())
-        m_lesson->follow(nullptr, nullptr);
+        m_lesson->follow(nullptr);
     if (MethodWindow* w = m_windows[screen].data()) {
         w->hide();
         w->deleteLater();
@@ -145,18 +155,8 @@ void QtScreenHost::loadAbout()
         m_navigator.aboutClosed();
     });
     // Beside the screen: to its right where there is room, otherwise over its right-hand part.
-    for (const auto& [screen, window] : m_windows) {
-        if (window.isNull() || !window->isVisible())
-            continue;
-        const QRect frame = window->frameGeometry();
-        QPoint at(frame.right() + 8, frame.top() + 40);
-        if (const QScreen* display = window->screen()) {
-            const QRect room = display->availableGeometry();
-            if (at.x() + m_about->width() > room.right())
-                at.setX(std::max(room.left(), room.right() - m_about->width() - 16));
-        }
-        m_about->move(at);
-    }
+    if (const MethodWindow* w = loadedWindow())
+        m_about->move(besidePosition(*w, m_about->size(), 40, Otherwise::Over));
 }
 
 void QtScreenHost::showAbout()
@@ -172,22 +172,50 @@ void QtScreenHost::endProgram() { QCoreApplication::quit(); }
 
 AboutDialog* QtScreenHost::about() const { return m_about.data(); }
 
-LessonPanel& QtScreenHost::lessonPanel()
+Screen* QtScreenHost::loadedScreen()
 {
-    if (m_lesson == nullptr) {
-        m_lesson = new LessonPanel(m_share);
-        m_lesson->setLectureActions(this);
-        m_lesson->seedExercises(m_exerciseSeed);
-        m_lesson->setScenario(m_scenario);
-    }
-    return *m_lesson;
+    const auto loaded = m_navigator.loaded();
+    return loaded ? m_screens.at(*loaded).get() : nullptr;
 }
 
-void QtScreenHost::setScenario(std::vector<ScenarioStep> steps)
+std::vector<Screen*> QtScreenHost::screens()
 {
-    m_scenario = std::move(steps);
+    std::vector<Screen*> all;
+    for (const auto& [id, screen] : m_screens)
+        all.push_back(screen.get());
+    return all;
+}
+
+void QtScreenHost::switchTo(ScreenId screen) { m_navigator.switchTo(screen); }
+
+MessageSink& QtScreenHost::messages()
+{
+    static NoWindow none;
+    MethodWindow* w = loadedWindow();
+    return w != nullptr ? w->messageSink() : static_cast<MessageSink&>(none);
+}
+
+void QtScreenHost::showChanges(std::optional<std::size_t> row)
+{
+    if (row)
+        m_rowToShow = row;
+    if (!m_batching)
+        showLecture();
+}
+
+void QtScreenHost::showLecture(std::optional<std::size_t> row)
+{
+    if (!row)
+        row = std::exchange(m_rowToShow, std::nullopt);
+    if (MethodWindow* w = loadedWindow()) {
+        w->render();
+        if (row)
+            w->showRowSelected(*row);
+    }
+    if (!m_lecture.isPlaying())
+        m_player.stop();
     if (m_lesson != nullptr)
-        m_lesson->setScenario(m_scenario);
+        m_lesson->lecturePage()->showProgress();
 }
 
 MethodWindow* QtScreenHost::loadedWindow() const
@@ -196,108 +224,129 @@ MethodWindow* QtScreenHost::loadedWindow() const
     return loaded ? window(*loaded) : nullptr;
 }
 
+LessonPanel& QtScreenHost::lessonPanel()
+{
+    if (m_lesson == nullptr) {
+        m_lesson = new LessonPanel(m_lecture);
+        connect(m_lesson.data(), &LessonPanel::marksChanged, this, [this](const std::vector<int>& blocks) {
+            if (MethodWindow* w = loadedWindow())
+                w->grid()->setReadMarks(blocks);
+        });
+        wireLecturePage();
+    }
+    return *m_lesson;
+}
+
+void QtScreenHost::wireLecturePage()
+{
+    LecturePage* page = m_lesson->lecturePage();
+    connect(page, &LecturePage::restartClicked, this, [this] { restart(); });
+    connect(page, &LecturePage::stepBackClicked, this, [this] { stepBack(); });
+    connect(page, &LecturePage::pictureClicked, this, [this] { copyPicture(); });
+    connect(page, &LecturePage::playClicked, this, [this, page] {
+        if (isPlaying())
+            stopPlaying();
+        else
+            play(page->paceMilliseconds());
+    });
+    connect(page, &LecturePage::paceChanged, this, [this, page] {
+        if (isPlaying())
+            m_player.setInterval(page->paceMilliseconds());
+    });
+    connect(page, &LecturePage::nextStepClicked, this, [this] { performNextStep(); });
+    connect(page, &LecturePage::runToEndClicked, this, [this] { runToEnd(); });
+}
+
+void QtScreenHost::setScenario(std::vector<ScenarioStep> steps)
+{
+    m_lecture.setScenario(std::move(steps));
+    if (m_lesson != nullptr)
+        m_lesson->lecturePage()->showScenario();
+}
+
 void QtScreenHost::restart()
 {
-    m_share.rewindTo(0);
-    m_history.forget();
-    m_focusBefore.clear();
-    for (auto& [id, screen] : m_screens)
-        screen->restore(*m_initial.at(id));
-    if (m_lesson != nullptr)
-        m_lesson->restartExercises();
-    const auto current = m_navigator.loaded();
-    if (!current)
-        return;
-    m_screens.at(*current)->load();
-    if (MethodWindow* w = m_windows[*current].data()) {
-        w->render();
-        if (auto* first = w->findChild<QLineEdit*>(QStringLiteral("txFile")))
-            first->setFocus(Qt::OtherFocusReason);
+    const MethodWindow* w = loadedWindow();
+    m_lecture.restart(w != nullptr ? w->focusedControl() : std::nullopt);
+    showLecture();
+    if (m_lesson != nullptr) {
+        m_lesson->exercisePage()->showSession();
+        m_lesson->lecturePage()->setStatus(
+            tr("Restarted: the same typing gives the same colours and blocks again. Step back undoes it."));
     }
 }
 
 bool QtScreenHost::stepBack()
 {
-    const auto current = m_navigator.loaded();
-    MethodWindow* w = loadedWindow();
-    if (!current || w == nullptr || !m_history.stepBack(*m_screens.at(*current), m_share))
-        return false;
-    if (m_lesson != nullptr)
-        m_lesson->stopPlaying();
-    w->render();
-    if (!m_focusBefore.empty()) {
-        if (QWidget* focus = m_focusBefore.back().data(); focus != nullptr && focus->window() == w)
-            focus->setFocus(Qt::OtherFocusReason);
-        m_focusBefore.pop_back();
+    const bool undone = m_lecture.stepBack();
+    showLecture();
+    if (m_lesson != nullptr) {
+        m_lesson->exercisePage()->showSession();
+        m_lesson->lecturePage()->setStatus(undone ? tr("Stepped back one action.") : tr("Nothing left to step back to."));
     }
-    return true;
+    return undone;
 }
 
 void QtScreenHost::copyPicture()
 {
-    if (MethodWindow* w = loadedWindow())
+    if (MethodWindow* w = loadedWindow()) {
         QGuiApplication::clipboard()->setPixmap(w->grab());
+        if (m_lesson != nullptr)
+            m_lesson->lecturePage()->setStatus(tr("A picture of the method window is on the clipboard."));
+    }
 }
 
-bool QtScreenHost::pressNext()
+void QtScreenHost::play(int milliseconds)
 {
-    MethodWindow* w = loadedWindow();
-    auto* next = w != nullptr ? w->findChild<QPushButton*>(QStringLiteral("cmNext")) : nullptr;
-    if (next == nullptr || !next->isEnabled() || !next->isVisible())
-        return false;
-    next->click();
-    return true;
+    m_lecture.play();
+    m_player.start(std::clamp(milliseconds, 100, 2000));
+    showLecture();
 }
 
-void QtScreenHost::perform(const ScenarioStep& step)
+void QtScreenHost::stopPlaying()
 {
-    if (step.kind == ScenarioStep::Kind::Screen) {
-        m_navigator.switchTo(step.screen);
+    m_lecture.stop();
+    m_runner.stop();
+    showLecture();
+}
+
+void QtScreenHost::performNextStep()
+{
+    if (m_busy)
         return;
-    }
-    MethodWindow* w = loadedWindow();
-    if (w == nullptr)
+    m_busy = true;
+    m_lecture.performNextStep();
+    m_busy = false;
+    showLecture();
+}
+
+void QtScreenHost::runToEnd()
+{
+    m_lecture.runToEnd();
+    runBatch();
+}
+
+void QtScreenHost::runBatch()
+{
+    if (m_busy)
         return;
-    const auto press = [w](const char* name) {
-        if (auto* button = w->findChild<QPushButton*>(QString::fromLatin1(name)); button && button->isEnabled())
-            button->click();
-    };
-    switch (step.kind) {
-    case ScenarioStep::Kind::Add:
-        for (const auto& [name, text] : {std::pair{"txFile", &step.name}, {"txStart", &step.start}, {"txLenght", &step.length}}) {
-            if (auto* field = w->findChild<QLineEdit*>(QString::fromLatin1(name)); field && field->isEnabled())
-                field->setText(QString::fromStdString(*text));
-        }
-        press("cmAdd");
-        break;
-    case ScenarioStep::Kind::Next:
-        for (int n = 0; n < step.count && pressNext(); ++n) {
-        }
-        break;
-    case ScenarioStep::Kind::NextAll:
-        for (int n = 0; n < 1000 && pressNext(); ++n) {
-        }
-        break;
-    case ScenarioStep::Kind::Clear: press("cmClear"); break;
-    case ScenarioStep::Kind::Row:
-        if (auto* list = w->findChild<ReportListWidget*>(QStringLiteral("lvDirectory"))) {
-            if (QTreeWidgetItem* item = list->topLevelItem(step.count - 1)) {
-                list->setCurrentItem(item);
-                w->onRowClicked(step.count - 1);
-            }
-        }
-        break;
-    case ScenarioStep::Kind::Screen: break;
+    m_busy = m_batching = true;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < BATCH_MILLISECONDS && m_lecture.runSome(1)) {
     }
+    m_busy = m_batching = false;
+    showLecture();
+    if (m_lecture.isRunning())
+        m_runner.start(0);
 }
 
 void QtScreenHost::showLesson(bool activate)
 {
     lessonPanel();
-    const auto loaded = m_navigator.loaded();
-    if (loaded && m_lesson->followed() == nullptr)
-        m_lesson->follow(m_screens.at(*loaded).get(), m_windows[*loaded].data());
-    m_lesson->showBeside();
+    if (m_lesson->followed() == nullptr)
+        m_lesson->follow(loadedScreen());
+    m_lesson->showBeside(loadedWindow());
     if (activate)
         m_lesson->activateWindow();
 }

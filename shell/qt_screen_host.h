@@ -1,13 +1,12 @@
 #pragma once
 
-#include "lesson/action_history.h"
+#include "lesson/lecture.h"
 #include "lesson/workload.h"
-#include "lesson/exercise.h"
-#include "lesson/lecture_actions.h"
 #include "shell/navigator.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <map>
 #include <memory>
@@ -20,17 +19,16 @@ class LessonPanel;
 class MethodWindow;
 class ProgramStarter;
 class Registry;
-class QWidget;
 class Screen;
-class ScreenState;
 class Share;
 
 // The program's windows and the lives of the screens behind them: it keeps one screen object per
 // screen for the whole run, loads a screen and builds its window when the navigation asks, unloads
 // it and lets the window go, and wires every window's commands back to the navigation. Beside the
-// screens it keeps the lesson panel and carries out its lecture controls, which also have keys on
-// every method window: F2 the panel, F3 a picture, F4 Step back, F5 Restart, Escape stops Play on.
-class QtScreenHost final : public QObject, public ScreenHost, public LectureActions {
+// screens it keeps the lecture and its lesson panel: it forwards the lecture's keys (F2 the panel,
+// F3 a picture, F4 Step back, F5 Restart, Escape stops Play on and Run to end) and the ticks of
+// Play on to the lecture, and shows what came of them.
+class QtScreenHost final : public QObject, public ScreenHost, private Stage {
     Q_OBJECT
 public:
     explicit QtScreenHost(Share& share);
@@ -39,9 +37,12 @@ public:
     ~QtScreenHost() override;
 
     Navigator& navigator() { return m_navigator; }
+    Lecture& lecture() { return m_lecture; }
     // The shown window of a screen, or null.
     MethodWindow* window(ScreenId screen) const;
     AboutDialog* about() const;
+    // A screen object, for a look behind its window; null before the screen's first use.
+    Screen* screen(ScreenId screen) const;
     // The lesson panel, beside the loaded screen: made at the first call, then brought to the front.
     // `activate`: the panel takes the focus, as when a user asks for it.
     void showLesson(bool activate = true);
@@ -49,20 +50,24 @@ public:
     // The scenario that the lesson panel offers, step by step.
     void setScenario(std::vector<ScenarioStep> steps);
     // Where the exercises' own generator starts, as the random stream starts from --seed.
-    void seedExercises(std::uint64_t seed) { m_exerciseSeed = seed; }
+    void seedExercises(std::uint64_t seed) { m_lecture.exercises() = ExerciseSession(seed); }
     // The Compare window (F6), beside the loaded screen: made at the first call with its disks'
     // streams started as the program's, then brought to the front; a workload given is placed.
     void seedComparison(std::uint64_t seed) { m_comparisonSeed = seed; }
     void showCompare(const Workload& workload = {});
     CompareWindow* compare() const;
 
-    void restart() override;
-    bool stepBack() override;
-    void copyPicture() override;
-    bool pressNext() override;
-    void perform(const ScenarioStep& step) override;
-    // A screen object, for a look behind its window; null before the screen's first use.
-    Screen* screen(ScreenId screen) const;
+    void restart();
+    bool stepBack();
+    void copyPicture();
+    // Play on: Next Block every `milliseconds` until the file is placed or something stops it.
+    void play(int milliseconds);
+    void stopPlaying();
+    bool isPlaying() const { return m_lecture.isPlaying(); }
+    void performNextStep();
+    // Run to end, in batches between which the window is drawn and Escape is heard.
+    void runToEnd();
+    bool isRunning() const { return m_lecture.isRunning(); }
 
     void createScreen(ScreenId screen) override;
     void loadScreen(ScreenId screen) override;
@@ -73,16 +78,25 @@ public:
     void endProgram() override;
 
 private:
+    Screen* loadedScreen() override;
+    std::vector<Screen*> screens() override;
+    void switchTo(ScreenId screen) override;
+    MessageSink& messages() override;
+    void showChanges(std::optional<std::size_t> row) override;
+
     LessonPanel& lessonPanel();
     MethodWindow* loadedWindow() const;
+    void wireLecturePage();
+    void runBatch();
+    // The window and the panel as the lecture left them.
+    void showLecture(std::optional<std::size_t> row = std::nullopt);
 
     Share& m_share;
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<ProgramStarter> m_starter;
     Navigator m_navigator{*this};
+    Lecture m_lecture{*this, m_share};
     std::map<ScreenId, std::unique_ptr<Screen>> m_screens;
-    // Each screen object as it was made, for Restart.
-    std::map<ScreenId, std::unique_ptr<ScreenState>> m_initial;
     // Windows on their way out are hidden at once and deleted when control is back in the event
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<ScreenId, QPointer<MethodWindow>> m_windows;
@@ -90,9 +104,11 @@ private:
     QPointer<LessonPanel> m_lesson;
     QPointer<CompareWindow> m_compare;
     std::optional<std::uint64_t> m_comparisonSeed;
-    std::vector<ScenarioStep> m_scenario;
-    std::uint64_t m_exerciseSeed = ExerciseGenerator::DEFAULT_SEED;
-    // Before each action on the loaded screen, for Step back, with where the focus was.
-    ActionHistory m_history;
-    std::vector<QPointer<QWidget>> m_focusBefore;
+    QTimer m_player;
+    QTimer m_runner;
+    // Inside a lecture step, where a message box may let a timer in.
+    bool m_busy = false;
+    // Inside a batch of Run to end: the window is drawn once at its end.
+    bool m_batching = false;
+    std::optional<std::size_t> m_rowToShow;
 };

@@ -7,6 +7,7 @@
 #include "widgets/form_geometry.h"
 #include "widgets/report_list_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -69,6 +70,24 @@ void MethodWindow::buildMenus()
     QAction* about = menuBar()->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("mnAbout"));
     connect(about, &QAction::triggered, this, &MethodWindow::aboutRequested);
+}
+
+std::optional<Control> MethodWindow::focusedControl() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    for (const auto& [control, widget] : m_controls) {
+        if (widget == focus)
+            return control;
+    }
+    return std::nullopt;
+}
+
+void MethodWindow::showRowSelected(std::size_t row)
+{
+    if (auto* list = qobject_cast<ReportListWidget*>(m_controls.at(Control::lvDirectory))) {
+        if (QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(row)))
+            list->setCurrentItem(item);
+    }
 }
 
 void MethodWindow::onAddClicked()

@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <optional>
 
 class DiskGridWidget;
 class EntryFrameWidget;
@@ -36,6 +37,13 @@ public:
     void render();
     // Shows the window in the centre of the screen.
     void showCentred();
+
+    // Where the screen's message boxes go: over this window, modal.
+    MessageSink& messageSink() { return m_messages; }
+    // The control that has the focus, if one of the screen's has it.
+    std::optional<Control> focusedControl() const;
+    // A directory row shown as the one clicked.
+    void showRowSelected(std::size_t row);
 
     void onAddClicked();
     void onNextClicked();

@@ -105,7 +105,7 @@ TEST(Comparison, EachMethodPlacesTheWorkloadAsItsScreenDoesAndAnswersFromIt)
                     EXPECT_FALSE(f.path || f.averageReads || f.whole);
                     continue;
                 }
-                EXPECT_EQ(f.path->blocks, readBlock(method, *record, c.k)->blocks);
+                EXPECT_EQ(f.path->blocks, readBlock(compared, *record, c.k)->blocks);
                 EXPECT_EQ(static_cast<int>(f.path->blocks.size()), e.reads);
                 EXPECT_EQ(comparisonTable(comparison, c.file, c.k)[m + 1][7], e.average);
                 EXPECT_EQ(f.whole->blocks.size(), static_cast<std::size_t>(e.wholeReads));

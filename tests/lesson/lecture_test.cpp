@@ -1,6 +1,8 @@
-#include "lesson/action_history.h"
+#include "lesson/lecture.h"
 #include "lesson/scenario.h"
 #include "shell/screens.h"
+
+#include "support/plain_stage.h"
 
 #include "reliability/model_observation.h"
 #include "reliability/observed.h"
@@ -77,21 +79,103 @@ TEST(StepBack, UndoesEveryKindOfActionOnEveryScreenSoThatRepeatingItRepeatsItsRe
             const std::string what = std::string(formName(id)) + ", " + c.what;
             ProgramRandomStream stream;
             Share share(stream);
-            const auto screen = makeScreen(id, share);
-            screen->load();
-            c.before(*screen);
-            ActionHistory history;
-            const Seen start = seen(*screen, share);
-            history.record(*screen, share);
-            c.action(*screen);
-            const Seen done = seen(*screen, share);
-            ASSERT_TRUE(history.stepBack(*screen, share)) << what;
-            expectSame(start, seen(*screen, share), what + ", stepped back");
-            c.action(*screen);
-            expectSame(done, seen(*screen, share), what + ", done again");
-            EXPECT_FALSE(history.stepBack(*screen, share)) << what << ": one step only was recorded";
+            PlainStage stage(share, id);
+            Screen& screen = stage.screen();
+            c.before(screen);
+            const Seen start = seen(screen, share);
+            stage.lecture.beforeAction(Control::txLenght);
+            c.action(screen);
+            const Seen done = seen(screen, share);
+            ASSERT_TRUE(stage.lecture.stepBack()) << what;
+            expectSame(start, seen(screen, share), what + ", stepped back");
+            if (screen.form().fields.isEnabled(Control::txLenght)) {
+                EXPECT_EQ(screen.takeFocusRequest(), Control::txLenght) << what << ": the focus goes back too";
+            }
+            c.action(screen);
+            expectSame(done, seen(screen, share), what + ", done again");
+            EXPECT_FALSE(stage.lecture.stepBack()) << what << ": one step only was recorded";
         }
     }
+}
+
+TEST(Lecture, RestartIsUndoneLikeAnyActionAndTheScenarioGoesOnAcrossScreens)
+{
+    ProgramRandomStream stream;
+    Share share(stream);
+    PlainStage stage(share, ScreenId::Contiguous);
+    const auto steps = readScenario("add notes 0 8\nadd lab 10 5\nscreen linked\nadd chain 3 6\nnext all\n"
+                                    "add bad 3 2\nrow 1\nclear\n",
+        ScreenId::Contiguous);
+    stage.lecture.setScenario(std::get<std::vector<ScenarioStep>>(steps));
+    for (int n = 0; n < 4; ++n)
+        ASSERT_TRUE(stage.lecture.performNextStep());
+    EXPECT_EQ(stage.screen().id(), ScreenId::Linked);
+    ASSERT_TRUE(stage.lecture.performNextStep());  // next all: the chain placed to its end
+    ASSERT_EQ(stage.screen().files().size(), 1U);
+    EXPECT_TRUE(stage.screen().files()[0].complete);
+    EXPECT_EQ(stage.screen().files()[0].blocks.size(), 6U);
+    ASSERT_TRUE(stage.lecture.performNextStep());  // refused: block 3 is taken
+    ASSERT_EQ(stage.raised.size(), 1U);
+    EXPECT_EQ(stage.raised[0].id, MessageId::WriteDenied);
+
+    const Seen before = seen(stage.screen(), share);
+    const std::vector<FileRecord> chain = stage.screen().files();
+    stage.lecture.restart(Control::txFile);
+    EXPECT_TRUE(stage.screen().files().empty());
+    EXPECT_EQ(share.position(), 0U);
+    ASSERT_TRUE(stage.lecture.stepBack());
+    expectSame(before, seen(stage.screen(), share), "a Restart stepped back");
+    // Run to end in batches gives what stepping one by one gives.
+    stage.lecture.runToEnd();
+    while (stage.lecture.runSome(1)) {
+    }
+    EXPECT_FALSE(stage.lecture.stepsLeft());
+    EXPECT_TRUE(stage.screen().files().empty());  // the last step cleared the disk
+    EXPECT_FALSE(stage.lecture.performNextStep());
+    ASSERT_TRUE(stage.lecture.stepBack());
+    EXPECT_EQ(stage.screen().files(), chain);
+}
+
+TEST(Lecture, PlayOnPressesUntilTheFileIsPlacedAndAUsersActionStopsIt)
+{
+    ProgramRandomStream stream;
+    Share share(stream);
+    PlainStage stage(share, ScreenId::IndexedL);
+    add(stage.screen(), "a", "", "5");
+    stage.lecture.play();
+    int presses = 0;
+    while (stage.lecture.tick())
+        ++presses;
+    EXPECT_EQ(presses, 7);  // an index block, five data blocks, and the press that ends the file
+    EXPECT_FALSE(stage.lecture.isPlaying());
+    EXPECT_EQ(stage.lecture.depth(), 7U);
+    add(stage.screen(), "b", "", "5");
+    stage.lecture.play();
+    stage.lecture.beforeAction(std::nullopt);
+    EXPECT_FALSE(stage.lecture.tick());
+}
+
+TEST(Lecture, AQuestionIsWithdrawnOnceItsDiskChanges)
+{
+    ProgramRandomStream stream;
+    Share share(stream);
+    PlainStage stage(share, ScreenId::Contiguous);
+    for (const auto& [name, start, length] : {std::tuple{"notes", "0", "8"}, {"lab", "10", "5"}, {"data", "20", "6"}}) {
+        stage.lecture.beforeAction(std::nullopt);
+        add(stage.screen(), name, start, length);
+    }
+    ExerciseSession& exercises = stage.lecture.exercises();
+    const std::uint64_t position = share.position();
+    ASSERT_TRUE(exercises.ask(stage.screen(), share, false).has_value());
+    EXPECT_EQ(share.position(), position);
+    EXPECT_FALSE(exercises.follow(&stage.screen()));  // typing leaves a question about the disk standing
+    stage.screen().type(Control::txFile, "x");
+    EXPECT_FALSE(exercises.follow(&stage.screen()));
+    ASSERT_TRUE(stage.lecture.stepBack());
+    EXPECT_TRUE(exercises.follow(&stage.screen()));
+    EXPECT_FALSE(exercises.question().has_value());
+    EXPECT_FALSE(exercises.check("4").has_value());
+    EXPECT_EQ(exercises.tried(), 0);
 }
 
 TEST(ProgramRandomStream, ASeedChoosesTheStartAndRewindingRepeatsEveryValue)

@@ -1,9 +1,12 @@
 #include "lesson/free_space.h"
 #include "lesson/reading.h"
+#include "shell/screens.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,18 @@ FileRecord indexedFile(int length, int perIndex, std::vector<int> indexBlocks, i
         file.blocks.push_back(data(firstData + k));
     }
     return file;
+}
+
+// A screen object of each method, whose read paths answer for any file.
+const Screen& screenOf(ScreenId id)
+{
+    static ProgramRandomStream stream;
+    static Share share(stream);
+    static std::map<ScreenId, std::unique_ptr<Screen>> screens;
+    auto& screen = screens[id];
+    if (!screen)
+        screen = makeScreen(id, share);
+    return *screen;
 }
 
 struct ReadCase {
@@ -73,7 +88,7 @@ TEST(LessonReading, HowManyReadsReachABlockUnderEachMethod)
         {"a file that holds nothing", ScreenId::IndexedL, fileOf({}, 0), 0, ""},
     };
     for (const ReadCase& c : cases) {
-        const auto path = readBlock(c.screen, c.file, c.k);
+        const auto path = readBlock(screenOf(c.screen), c.file, c.k);
         EXPECT_EQ(path ? readPathText(path->blocks) : "", c.path) << c.what;
     }
 }
@@ -107,13 +122,13 @@ TEST(LessonReading, FilesThatHoldLessThanTheirLengthSaySo)
     placing.complete = false;
     FileRecord cut = fileOf({data(0), data(30)}, 5);
     cut.cutShort = true;
-    EXPECT_EQ(holdingNote(ScreenId::IndexedL, placing), "Still being placed: answered from the 1 block placed so far.");
-    EXPECT_EQ(holdingNote(ScreenId::Linked, cut), "Its chain was cut short on a full disk: it holds 2 of its 5 blocks.");
-    EXPECT_EQ(holdingNote(ScreenId::Linked, fileOf({data(4)}, -3)), "Listed with a length of -3: it holds its start block only.");
-    EXPECT_EQ(holdingNote(ScreenId::Contiguous, fileOf({}, 0)), "Listed with a length of 0: it holds no data block.");
-    EXPECT_EQ(holdingNote(ScreenId::Contiguous, fileOf({data(1)}, 1)), "");
+    EXPECT_EQ(holdingNote(placing), "Still being placed: answered from the 1 block placed so far.");
+    EXPECT_EQ(holdingNote(cut), "Its chain was cut short on a full disk: it holds 2 of its 5 blocks.");
+    EXPECT_EQ(holdingNote(fileOf({data(4)}, -3)), "Listed with a length of -3: it holds its start block only.");
+    EXPECT_EQ(holdingNote(fileOf({}, 0)), "Listed with a length of 0: it holds no data block.");
+    EXPECT_EQ(holdingNote(fileOf({data(1)}, 1)), "");
     // What it holds is answered all the same.
-    EXPECT_EQ(readPathText(readBlock(ScreenId::Linked, cut, 1)->blocks), "2 disk reads: 0, 30");
+    EXPECT_EQ(readPathText(readBlock(screenOf(ScreenId::Linked), cut, 1)->blocks), "2 disk reads: 0, 30");
 }
 
 TEST(LessonFreeSpace, TheMapTheRunsAndTheLargestFile)

@@ -51,7 +51,24 @@ private:
 class PaintableLinkedScreen final : public LinkedScreen {
 public:
     using LinkedScreen::LinkedScreen;
-    void paintBehindItsBack(int block) { loaded().form.disk.paint(block, packColour(1, 1, 1)); }
+    // Takes a block for a planted file listed first, behind the screen's back.
+    void takeBehindItsBack(int block)
+    {
+        Loaded& l = loaded();
+        l.form.disk.paint(block, packColour(1, 1, 1));
+        if (l.files.empty() || l.files.front().name != "(planted)") {
+            FileRecord planted;
+            planted.name = "(planted)";
+            l.files.insert(l.files.begin(), planted);
+            ReportList& directory = l.form.list(Control::lvDirectory);
+            const std::vector<ReportList::Row> rows = directory.rows();
+            directory.clearRows();
+            directory.appendRow({{"(planted)", "", "", ""}, std::nullopt});
+            for (const ReportList::Row& row : rows)
+                directory.appendRow(row);
+        }
+        l.files.front().blocks.push_back({block, BlockRole::Data});
+    }
 };
 
 // Drives one LinkedScreen over a given stream, as its window would.
@@ -342,14 +359,14 @@ TEST(LinkedScreen, FilesListedWithALengthBelowOneCountAsTheirStartBlock)
 
 TEST(LinkedScreen, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
 {
-    // Blocks painted behind the directory's back stand for any way the count could go wrong.
+    // Blocks taken behind the directory's back stand for any way the count could go wrong.
     ScriptedStream stream(addThenBlocks(4, {30}));
     Driver d(stream);
     ASSERT_TRUE(d.add("f", "0", "5").empty());
     ASSERT_TRUE(d.next().empty());
     for (int b = 1; b < BlockDisk::BLOCKS; ++b) {
         if (b != 30)
-            d.screen.paintBehindItsBack(b);
+            d.screen.takeBehindItsBack(b);
     }
     // Block 30 is free, but it is the one waiting for its successor.
     const auto shown = d.next();
@@ -359,7 +376,7 @@ TEST(LinkedScreen, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
     EXPECT_EQ(stream.drawn(), 4U);  // no draw was tried
     EXPECT_EQ(d.disk().cell(30).text, "-1");
     EXPECT_EQ(d.disk().colourOf(30), packColour(4, 4, 4));
-    EXPECT_EQ(d.row(0), (Cells{"f", "0", "2", "30"}));
+    EXPECT_EQ(d.row(1), (Cells{"f", "0", "2", "30"}));
     EXPECT_EQ(d.form().caption(Control::lbCurTotal), "Current Block Usage =2");
     EXPECT_TRUE(d.idle());
     EXPECT_EQ(d.form().fields.focusRequest(), Control::txFile);
@@ -368,14 +385,14 @@ TEST(LinkedScreen, TheWalkEndsWhereItStandsWhenTheDiskHoldsNoBlockForIt)
     ScriptedStream second(addThenBlocks(5));
     Driver e(second);
     for (int b = 1; b < BlockDisk::BLOCKS; ++b)
-        e.screen.paintBehindItsBack(b);
+        e.screen.takeBehindItsBack(b);
     ASSERT_TRUE(e.add("g", "0", "3").empty());
     EXPECT_EQ(e.next().size(), 1U);
-    EXPECT_EQ(e.row(0), (Cells{"g", "0", "1", "0"}));
+    EXPECT_EQ(e.row(1), (Cells{"g", "0", "1", "0"}));
     EXPECT_EQ(e.disk().cell(0).text, "-1");
     EXPECT_TRUE(e.idle());
     // Its record counts the blocks it got.
-    const FileRecord& cut = e.screen.files()[0];
+    const FileRecord& cut = e.screen.files()[1];
     EXPECT_TRUE(cut.cutShort && cut.complete);
     EXPECT_EQ(cut.typedLength, 3);
     EXPECT_EQ(cut.countedLength, 1);

@@ -2,7 +2,7 @@
 
 #include "contiguous/contiguous_screen.h"
 #include "core/screen.h"
-#include "lesson/action_history.h"
+#include "lesson/lecture.h"
 #include "core/messages.h"
 #include "core/screen_table.h"
 #include "core/share.h"
@@ -69,8 +69,8 @@ template <ScreenId S> auto makeScreenObject(Share& share)
 
 // Drives the program's screen object as its window does, over a stream of the session's seed, and
 // reads back what the window would show. The screen is created and loaded at once, as opening the
-// window does.
-template <ScreenId S> class ScreenAdapter {
+// window does; Step back and Restart are the program's own lecture's.
+template <ScreenId S> class ScreenAdapter : private Stage {
 public:
     static constexpr const char* NAME = S == ScreenId::Contiguous ? "contiguous"
         : S == ScreenId::Linked                                   ? "linked"
@@ -79,30 +79,26 @@ public:
 
     explicit ScreenAdapter(RandomStream& stream) : m_share(stream), m_screen(makeScreenObject<S>(m_share))
     {
+        m_lecture.screenMade(*m_screen);
         m_screen->load();
     }
 
-    // Step back and Restart as the program does them: its history of the screen and the stream, and
-    // a new screen object over the stream at its start.
     std::vector<Message> apply(const Action& action)
     {
-        if (action.kind == ActionKind::StepBack) {
-            m_history.stepBack(*m_screen, m_share);
-            m_focus.reset();
-            return {};
-        }
-        if (action.kind == ActionKind::Restart) {
-            m_history.forget();
-            m_share.rewindTo(0);
-            m_screen = makeScreenObject<S>(m_share);
-            m_screen->load();
+        if (action.kind == ActionKind::StepBack || action.kind == ActionKind::Restart) {
+            if (action.kind == ActionKind::StepBack)
+                m_lecture.stepBack();
+            else
+                m_lecture.restart(std::nullopt);
+            // Where the focus goes after these is the window's business.
+            m_screen->takeFocusRequest();
             m_focus.reset();
             return {};
         }
         if (action.kind == ActionKind::Reload)
-            m_history.forget();
+            m_lecture.screenLoaded();
         if (action.isUndoable())
-            m_history.record(*m_screen, m_share);
+            m_lecture.beforeAction(std::nullopt);
         return applyToScreen(*m_screen, action, m_focus);
     }
     Observed observe() const
@@ -130,10 +126,19 @@ public:
     auto& screen() { return *m_screen; }
 
 protected:
+    Screen* loadedScreen() override { return m_screen.get(); }
+    std::vector<Screen*> screens() override { return {m_screen.get()}; }
+    void switchTo(ScreenId) override {}
+    MessageSink& messages() override { return m_unseen; }
+    void showChanges(std::optional<std::size_t>) override {}
+
+    struct Unseen final : MessageSink {
+        void show(const Message&) override {}
+    } m_unseen;
     Share m_share;
     decltype(makeScreenObject<S>(std::declval<Share&>())) m_screen;
     std::optional<Control> m_focus;
-    ActionHistory m_history;
+    Lecture m_lecture{*this, m_share};
 };
 
 using ContiguousAdapter = ScreenAdapter<ScreenId::Contiguous>;

@@ -206,7 +206,8 @@ private:
                     history.pop_back();
                 }
             } else if (action.kind == ActionKind::Restart) {
-                history.clear();
+                // Step back undoes a Restart as it does an action.
+                history.emplace_back(std::make_unique<Reference>(*reference), referenceStream);
                 referenceStream = SessionStream(seed);
                 reference = std::make_unique<Reference>(referenceStream);
             } else {

@@ -1,6 +1,7 @@
 #include "core/screen.h"
-#include "lesson/lesson_panel.h"
 #include "lesson/reading.h"
+#include "panel/lesson_panel.h"
+#include "panel/read_page.h"
 #include "widgets/block_cell_widget.h"
 #include "widgets/disk_grid_widget.h"
 #include "widgets/form_geometry.h"
@@ -70,9 +71,9 @@ private slots:
         QCOMPARE(panel->windowTitle(), QStringLiteral("Lesson"));
         const QImage before = w->grid()->grab().toImage();
 
-        panel->pick(0, 15);
+        panel->readPage()->pick(0, 15);
         const Screen& screen = *host().screen(ScreenId::IndexedL);
-        const auto path = readBlock(ScreenId::IndexedL, screen.files().front(), 15);
+        const auto path = readBlock(screen, screen.files().front(), 15);
         QVERIFY(path.has_value());
         QCOMPARE(path->blocks.size(), 4U);  // three index blocks, then block 15
         QCOMPARE(w->grid()->readMarks(), path->blocks);
@@ -89,7 +90,7 @@ private slots:
         QVERIFY(w->grid()->readMarks().empty());
         host().showLesson();
         QCOMPARE(w->grid()->readMarks(), path->blocks);
-        panel->pick(-1, 0);
+        panel->readPage()->pick(-1, 0);
         QVERIFY(w->grid()->readMarks().empty());
     }
 
@@ -181,21 +182,21 @@ private slots:
     {
         type(QStringLiteral("a"), QStringLiteral("5"));
         press("cmAdd");
-        LessonPanel* panel = m_program->host.lesson();
-        panel->play(100);
-        QVERIFY(panel->isPlaying());
-        QTRY_VERIFY_WITH_TIMEOUT(!panel->isPlaying(), 5000);
+        QtScreenHost& host = m_program->host;
+        host.play(100);
+        QVERIFY(host.isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!host.isPlaying(), 5000);
         QCOMPARE(screen().mode(), Mode::Idle);
         QCOMPARE(screen().files().front().blocks.size(), 6U);
         // A press of the user's own stops it, and so does Escape.
         type(QStringLiteral("b"), QStringLiteral("5"));
         press("cmAdd");
-        panel->play(2000);
+        host.play(2000);
         press("cmNext");
-        QVERIFY(!panel->isPlaying());
-        panel->play(2000);
+        QVERIFY(!host.isPlaying());
+        host.play(2000);
         QTest::keyClick(window(), Qt::Key_Escape);
-        QVERIFY(!panel->isPlaying());
+        QVERIFY(!host.isPlaying());
     }
 
     void thePictureGoesToTheClipboard()

@@ -1,0 +1,153 @@
+#include "lesson/lecture.h"
+
+namespace {
+
+// Next Block is pressed at most this often for one step, however long the file.
+constexpr int MOST_PRESSES = 1000;
+
+}  // namespace
+
+Lecture::Lecture(Stage& stage, Share& share, std::uint64_t exerciseSeed)
+    : m_stage(stage), m_share(share), m_exercises(exerciseSeed)
+{
+}
+
+void Lecture::screenMade(Screen& screen) { m_made[&screen] = screen.save(); }
+
+void Lecture::screenLoaded()
+{
+    m_history.clear();
+    m_playing = false;
+}
+
+bool Lecture::runSome(std::size_t most)
+{
+    for (std::size_t n = 0; n < most && m_running; ++n) {
+        // A step stops play; Run to end goes on.
+        m_running = performNextStep() && stepsLeft();
+    }
+    return m_running;
+}
+
+void Lecture::record(Screen& screen, std::optional<Control> focus)
+{
+    m_history.push_back({Snapshot(screen, m_share), focus, std::nullopt});
+}
+
+void Lecture::beforeAction(std::optional<Control> focus)
+{
+    stop();
+    if (Screen* screen = m_stage.loadedScreen())
+        record(*screen, focus);
+}
+
+bool Lecture::stepBack()
+{
+    if (m_history.empty())
+        return false;
+    m_playing = false;
+    Undo& last = m_history.back();
+    last.snapshot.restore(m_share);
+    if (last.exercises)
+        m_exercises = *last.exercises;
+    if (Screen* screen = m_stage.loadedScreen(); screen != nullptr && last.focus)
+        screen->requestFocus(*last.focus);
+    m_history.pop_back();
+    return true;
+}
+
+void Lecture::restart(std::optional<Control> focus)
+{
+    m_playing = false;
+    m_history.push_back({Snapshot(m_stage.screens(), m_share), focus, m_exercises});
+    for (Screen* screen : m_stage.screens()) {
+        if (const auto made = m_made.find(screen); made != m_made.end())
+            screen->restore(*made->second);
+    }
+    m_share.rewindTo(0);
+    m_exercises.restart();
+    if (Screen* screen = m_stage.loadedScreen()) {
+        screen->load();
+        screen->requestFocus(Control::txFile);
+    }
+}
+
+bool Lecture::pressNext(Screen& screen)
+{
+    if (screen.mode() == Mode::Idle)
+        return false;
+    record(screen, std::nullopt);
+    screen.nextBlock(m_stage.messages());
+    return true;
+}
+
+bool Lecture::tick()
+{
+    Screen* screen = m_stage.loadedScreen();
+    if (!m_playing || screen == nullptr || !pressNext(*screen)) {
+        m_playing = false;
+        return false;
+    }
+    return true;
+}
+
+void Lecture::setScenario(std::vector<ScenarioStep> steps)
+{
+    m_scenario = std::move(steps);
+    m_nextStep = 0;
+}
+
+bool Lecture::performNextStep()
+{
+    if (!stepsLeft())
+        return false;
+    m_playing = false;
+    const ScenarioStep& step = m_scenario[m_nextStep++];
+    if (step.kind == ScenarioStep::Kind::Screen) {
+        m_stage.switchTo(step.screen);
+        return true;
+    }
+    Screen* screen = m_stage.loadedScreen();
+    if (screen == nullptr)
+        return true;
+    std::optional<std::size_t> row;
+    switch (step.kind) {
+    case ScenarioStep::Kind::Add: {
+        // As typed: only fields that take typing now, and Add only while it can be pressed.
+        const EntryForm& fields = screen->form().fields;
+        for (const auto& [field, text] : {std::pair{Control::txFile, &step.name}, {Control::txStart, &step.start},
+                 {Control::txLenght, &step.length}}) {
+            if (fields.hasField(field) && fields.isEnabled(field))
+                screen->type(field, *text);
+        }
+        if (screen->form().fields.isEnabled(Control::cmAdd)) {
+            record(*screen, std::nullopt);
+            screen->addFile(m_stage.messages());
+        }
+        break;
+    }
+    case ScenarioStep::Kind::Next:
+        for (int n = 0; n < step.count && pressNext(*screen); ++n) {
+        }
+        break;
+    case ScenarioStep::Kind::NextAll:
+        for (int n = 0; n < MOST_PRESSES && pressNext(*screen); ++n) {
+        }
+        break;
+    case ScenarioStep::Kind::Clear:
+        if (screen->form().fields.isEnabled(Control::cmClear)) {
+            record(*screen, std::nullopt);
+            screen->clear();
+        }
+        break;
+    case ScenarioStep::Kind::Row:
+        if (static_cast<std::size_t>(step.count) <= screen->form().list(Control::lvDirectory).rowCount()) {
+            row = static_cast<std::size_t>(step.count - 1);
+            screen->clickRow(*row);
+        }
+        break;
+    case ScenarioStep::Kind::Screen: break;
+    }
+    m_stage.showChanges(row);
+    return true;
+}

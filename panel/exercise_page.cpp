@@ -1,0 +1,142 @@
+#include "panel/exercise_page.h"
+
+#include "core/screen.h"
+#include "lesson/exercise_session.h"
+#include "panel/answer_label.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(session), m_share(share)
+{
+    auto* form = new QFormLayout(this);
+    m_asked = answerLabel(tr("Question"), "exerciseQuestion");
+    m_answerText = new QLineEdit;
+    m_answerText->setObjectName(QStringLiteral("exerciseAnswer"));
+    m_answerText->setAccessibleName(tr("Your answer"));
+    m_answerChoice = new QComboBox;
+    m_answerChoice->setObjectName(QStringLiteral("exerciseChoice"));
+    m_answerChoice->setAccessibleName(tr("Your answer"));
+    m_answerInput = new QStackedWidget;
+    m_answerInput->addWidget(m_answerText);
+    m_answerInput->addWidget(m_answerChoice);
+    m_answerInput->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_check = new QPushButton(tr("Chec&k"));
+    m_check->setObjectName(QStringLiteral("exerciseCheck"));
+    m_verdict = answerLabel(tr("Right or wrong"), "exerciseVerdict");
+    m_working = answerLabel(tr("The worked answer"), "exerciseWorking");
+    auto* another = new QPushButton(tr("&Another question"));
+    another->setObjectName(QStringLiteral("exerciseAnother"));
+    m_aboutAdd = new QCheckBox(tr("Ask about Add with the fields as t&yped"));
+    m_aboutAdd->setObjectName(QStringLiteral("exerciseAboutAdd"));
+    m_score = new QLabel;
+    m_score->setObjectName(QStringLiteral("exerciseScore"));
+
+    form->addRow(m_asked);
+    form->addRow(tr("Ans&wer:"), m_answerInput);
+    form->addRow(QString(), m_check);
+    form->addRow(m_verdict);
+    form->addRow(m_working);
+    form->addRow(another);
+    form->addRow(m_aboutAdd);
+    form->addRow(m_score);
+
+    connect(m_check, &QPushButton::clicked, this, [this] {
+        const auto& q = m_session.question();
+        check(q && q->form == Question::Form::Choice ? m_answerChoice->currentText().toStdString()
+                                                     : m_answerText->text().toStdString());
+    });
+    connect(m_answerText, &QLineEdit::returnPressed, m_check, &QPushButton::click);
+    connect(another, &QPushButton::clicked, this, [this] { askAnother(); });
+    showSession();
+}
+
+void ExercisePage::refresh(Screen* screen)
+{
+    const bool another = screen != m_screen;
+    m_screen = screen;
+    if (m_session.follow(screen)) {
+        showSession();
+        if (!another)
+            m_asked->setText(tr("The disk has changed since that question was asked, so it is withdrawn: press "
+                                "Another question for one about the disk as it is now."));
+    }
+}
+
+void ExercisePage::askAnother()
+{
+    const auto& question = m_screen != nullptr ? m_session.ask(*m_screen, m_share, m_aboutAdd->isChecked())
+                                               : m_session.question();
+    m_verdict->clear();
+    m_working->clear();
+    m_answerText->clear();
+    if (m_screen == nullptr || !question) {
+        m_asked->setText(tr("There is nothing to ask about yet: add a file first."));
+        m_check->setEnabled(false);
+        return;
+    }
+    m_asked->setText(text(question->text));
+    m_check->setEnabled(true);
+    const bool choice = question->form == Question::Form::Choice;
+    m_answerInput->setCurrentWidget(choice ? static_cast<QWidget*>(m_answerChoice) : m_answerText);
+    if (choice) {
+        m_answerChoice->clear();
+        for (const std::string& c : question->choices)
+            m_answerChoice->addItem(text(c));
+    }
+    setMarks({});
+    m_answerInput->currentWidget()->setFocus();
+}
+
+bool ExercisePage::check(const std::string& answer)
+{
+    const auto right = m_session.check(answer);
+    if (!right)
+        return false;
+    const Question& question = *m_session.question();
+    m_verdict->setText(*right ? tr("Right: %1.").arg(text(question.answer))
+                              : tr("Not quite: the answer is %1.").arg(text(question.answer)));
+    m_working->setText(text(question.working));
+    m_check->setEnabled(false);
+    showScore();
+    setMarks(question.marks);
+    // The focus on the verdict, so that a screen reader says it.
+    m_verdict->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void ExercisePage::showSession()
+{
+    const auto& question = m_session.question();
+    m_asked->setText(question ? text(question->text)
+                              : tr("Press Another question for a question about the disk on screen."));
+    m_check->setEnabled(question && !m_session.answered());
+    if (!question || !m_session.answered()) {
+        m_verdict->clear();
+        m_working->clear();
+        setMarks({});
+    }
+    showScore();
+}
+
+void ExercisePage::showScore()
+{
+    m_score->setText(tr("Questions tried: %1, answered right: %2").arg(m_session.tried()).arg(m_session.answeredRight()));
+}
+
+void ExercisePage::setMarks(std::vector<int> blocks)
+{
+    m_marks = std::move(blocks);
+    emit marksChanged(m_marks);
+}
