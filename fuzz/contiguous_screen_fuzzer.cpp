@@ -1,7 +1,7 @@
 // The contiguous screen driven by bytes, against its reference.
-#include "reliability/contiguous_reference.h"
-#include "reliability/screen_adapter.h"
 #include "screen_fuzzing.h"
+#include "sessions/contiguous_reference.h"
+#include "sessions/screen_adapter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

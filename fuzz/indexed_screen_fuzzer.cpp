@@ -1,8 +1,8 @@
 // Both indexed schemes driven by bytes, against their reference: an odd first byte chooses the
 // multilevel index, an even one the linked index.
-#include "reliability/indexed_reference.h"
-#include "reliability/screen_adapter.h"
 #include "screen_fuzzing.h"
+#include "sessions/indexed_reference.h"
+#include "sessions/screen_adapter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

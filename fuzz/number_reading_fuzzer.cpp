@@ -1,8 +1,8 @@
 // Any bytes as the text of a number field: isNumeric and readNumber agree with each other and with
 // the reference reading, digit for digit, and values beyond the 32-bit range are held at its ends.
 #include "core/number_reading.h"
-#include "reliability/action.h"
-#include "reliability/reference_number.h"
+#include "sessions/action.h"
+#include "sessions/reference_number.h"
 
 #include <cstdint>
 #include <cstdio>

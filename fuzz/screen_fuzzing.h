@@ -4,7 +4,7 @@
 // spell texts of their own). The session compares the program's screen with the reference after
 // every action and checks the screen's rules; any difference is a crash with its replay.
 
-#include "reliability/session.h"
+#include "sessions/session.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -138,7 +138,7 @@ bool isRight(const Question& question, std::string_view given)
 
 std::vector<AddOutcome> addOutcomes(ScreenId screen)
 {
-    std::vector<AddOutcome> outcomes{std::nullopt};
+    std::vector<AddOutcome> outcomes{MessageId::None};
     for (const MessageId id : factsOf(screen).addMessages) {
         if (id != MessageId::None)
             outcomes.emplace_back(id);
@@ -146,7 +146,10 @@ std::vector<AddOutcome> addOutcomes(ScreenId screen)
     return outcomes;
 }
 
-std::string outcomeText(const AddOutcome& outcome) { return outcome ? messages::byId(*outcome).text : PLACED; }
+std::string outcomeText(const AddOutcome& outcome)
+{
+    return outcome == MessageId::None ? PLACED : messages::byId(outcome).text;
+}
 
 std::optional<AddOutcome> tryAdd(
     Screen& screen, Share& share, const std::string& name, const std::string& start, const std::string& length)
@@ -163,9 +166,9 @@ std::optional<AddOutcome> tryAdd(
     screen.type(Control::txLenght, length);
     screen.addFile(sink);
     if (!sink.shown.empty())
-        return AddOutcome{sink.shown.front().id};
+        return sink.shown.front().id;
     if (screen.files().size() > files)
-        return AddOutcome{};
+        return MessageId::None;
     return std::nullopt;
 }
 

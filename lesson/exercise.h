@@ -47,8 +47,8 @@ struct Question {
 // a choice by its text or its number from 1.
 bool isRight(const Question& question, std::string_view given);
 
-// What Add does: places the file (no id), or shows a message first.
-using AddOutcome = std::optional<MessageId>;
+// What Add does: places the file (MessageId::None), or shows a message first.
+using AddOutcome = MessageId;
 // What Add may do on a screen, in the order its checks come, placing the file first.
 std::vector<AddOutcome> addOutcomes(ScreenId screen);
 std::string outcomeText(const AddOutcome& outcome);

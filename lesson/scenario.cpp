@@ -50,6 +50,44 @@ std::optional<int> countOf(const std::string& word, int least, int most)
     return value;
 }
 
+// Well-formed UTF-8: no stray or missing continuation bytes, no overlong forms, no surrogates,
+// nothing past U+10FFFF.
+bool isUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 4;
+        unsigned char low = 0x80, high = 0xBF;  // the range of the byte after the lead
+        if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            length = 3;
+        else if (lead < 0xF0 || lead > 0xF4)
+            return false;
+        if (lead == 0xE0)
+            low = 0xA0;
+        else if (lead == 0xED)
+            high = 0x9F;
+        else if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F;
+        if (text.size() - i < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto byte = static_cast<unsigned char>(text[i + k]);
+            if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF))
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 bool takesStart(ScreenId screen) { return factsOf(screen).takesStart; }
 
 }  // namespace
@@ -59,6 +97,8 @@ std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_
     std::vector<ScenarioStep> steps;
     ScreenId screen = firstScreen;
     int number = 0;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -66,11 +106,17 @@ std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_
         ++number;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
+        if (line.find('\0') != std::string_view::npos)
+            return ScenarioError{number, "text, not a NUL byte (is it a text file?)"};
+        if (!isUtf8(line))
+            return ScenarioError{number, "UTF-8 text (save the file as UTF-8)"};
         const auto words = wordsOf(line);
         if (!words)
             return ScenarioError{number, "a closing quote"};
         if (words->empty() || words->front().starts_with('#'))
             continue;
+        if (steps.size() == MOST_SCENARIO_STEPS)
+            return ScenarioError{number, "no more than 10000 steps"};
         const std::string& verb = words->front();
         const std::size_t given = words->size() - 1;
         ScenarioStep step;

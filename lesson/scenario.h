@@ -20,6 +20,10 @@
 //   row 2                        click a directory row, the first being row 1
 //
 // A name or a typed value with blanks in it goes in double quotes, \" standing for a quote in it.
+// The text is UTF-8 (a byte-order mark before it is passed over) and holds at most
+// MOST_SCENARIO_STEPS steps.
+inline constexpr std::size_t MOST_SCENARIO_STEPS = 10000;
+
 struct ScenarioStep {
     enum class Kind { Screen, Add, Next, NextAll, Clear, Row };
 

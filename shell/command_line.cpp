@@ -2,8 +2,12 @@
 
 #include "core/version.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <locale>
 #include <optional>
+#include <sstream>
 #include <string_view>
 #include <variant>
 
@@ -38,11 +42,41 @@ std::optional<std::uint64_t> seedOf(const std::string& text)
     return seed;
 }
 
+// Digits with at most one point among them and an optional exponent: no sign, blank, hexadecimal,
+// inf or nan, which stream reading takes in some libraries.
+bool isPlainDecimal(std::string_view text)
+{
+    const auto digitsFrom = [&](std::size_t& i) {
+        const std::size_t first = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - first;
+    };
+    std::size_t i = 0;
+    std::size_t digits = digitsFrom(i);
+    if (i < text.size() && text[i] == '.')
+        digits += digitsFrom(++i);
+    if (digits == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digitsFrom(i) == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 std::optional<double> scaleOf(const std::string& text)
 {
+    if (!isPlainDecimal(text))
+        return std::nullopt;
+    std::istringstream stream(text);
+    stream.imbue(std::locale::classic());
     double scale = 0;
-    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), scale);
-    if (text.empty() || problem != std::errc{} || end != text.data() + text.size() || !(scale >= 1.0 && scale <= 3.0))
+    stream >> scale;
+    if (stream.fail() || !stream.eof() || !(scale >= 1.0 && scale <= 3.0))
         return std::nullopt;
     return scale;
 }
@@ -55,7 +89,46 @@ CommandLine error(std::string text)
     return line;
 }
 
+// The options of QGuiApplication, QApplication and the X11 platform that take a value.
+constexpr std::string_view TOOLKIT_OPTIONS_WITH_VALUE[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display", "geometry", "title",
+    "icon", "name", "visual", "ncols", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button", "im",
+    "inputstyle", "qmljsdebugger", "graphicssystem"};
+constexpr std::string_view TOOLKIT_SWITCHES[]
+    = {"reverse", "widgetcount", "cmap", "nograb", "dograb", "sync", "testability"};
+// And those written with their value after an equals sign.
+constexpr std::string_view TOOLKIT_OPTIONS_WITH_EQUALS[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+bool isOneOf(std::string_view name, const auto& names)
+{
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
 }  // namespace
+
+std::optional<std::string> firstUnknownArgument(const std::vector<std::string>& others)
+{
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        std::string_view name = others[i];
+        // The toolkit takes -name and --name alike.
+        if (name.starts_with("--"))
+            name.remove_prefix(2);
+        else if (name.starts_with("-"))
+            name.remove_prefix(1);
+        else
+            return others[i];
+        if (isOneOf(name, TOOLKIT_OPTIONS_WITH_VALUE)) {
+            ++i;
+            continue;
+        }
+        const auto equals = name.find('=');
+        if (isOneOf(name, TOOLKIT_SWITCHES)
+            || (equals != std::string_view::npos && isOneOf(name.substr(0, equals + 1), TOOLKIT_OPTIONS_WITH_EQUALS)))
+            continue;
+        return others[i];
+    }
+    return std::nullopt;
+}
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments)
 {
@@ -147,7 +220,8 @@ std::string usageText()
            "                     instead of its fixed state: other colours and blocks, the\n"
            "                     same ones in every run with the same <n>.\n"
            "  --script <file>    Opens the lesson panel with the steps of a scenario to go\n"
-           "                     through one at a time (see the guide for the format).\n"
+           "                     through one at a time (see the guide for the format): a\n"
+           "                     UTF-8 text file of at most 1 MiB and 10000 steps.\n"
            "  --scale <f>        Shows every window <f> times as large (1 to 3), for a\n"
            "                     projector.\n"
            "  --compare [NAME:LENGTH,...]\n"

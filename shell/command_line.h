@@ -33,6 +33,9 @@ struct CommandLine {
 // bad one is an error; every other argument is kept in `others`, since the toolkit takes its own
 // options out of the command line only once it runs, and judged then.
 CommandLine readCommandLine(const std::vector<std::string>& arguments);
+// The first of `others` that is none of the toolkit's own options, a value after one of them
+// passed over: judged before the toolkit starts, which needs a display.
+std::optional<std::string> firstUnknownArgument(const std::vector<std::string>& others);
 // The error for the first argument that neither Pellucor nor the toolkit took.
 std::string unknownArgumentError(const std::string& argument);
 

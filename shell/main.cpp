@@ -1,6 +1,6 @@
 #include "core/random_stream.h"
 #include "core/share.h"
-#include "lesson/scenario.h"
+#include "lesson/scenario_file.h"
 #include "shell/command_line.h"
 #include "shell/qt_screen_host.h"
 
@@ -8,8 +8,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -23,6 +24,9 @@ int refuse(const std::string& error)
     std::fprintf(stderr, "pellucor: %s\n\n%s", error.c_str(), usageText().c_str());
     return USAGE_ERROR;
 }
+
+constexpr const char* NO_DISPLAY = "pellucor: Pellucor is a desktop program and needs a graphical session. Start it "
+                                   "from the desktop, or on a virtual display with: xvfb-run pellucor\n";
 
 // Whether Qt will find a display. Without one it would abort with advice about reinstalling.
 bool displayAvailable(const std::vector<std::string>& others)
@@ -42,24 +46,89 @@ bool displayAvailable(const std::vector<std::string>& others)
 #endif
 }
 
-// The scenario of --script, or the status to end with when it cannot be read.
-std::variant<std::vector<ScenarioStep>, int> readScript(const StartOptions& options)
+// A message the toolkit gave while it started, kept until it can be passed on.
+class HeldMessage {
+public:
+    HeldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+        : m_type(type),
+          m_text(text),
+          m_line(context.line),
+          m_file(copyOf(context.file)),
+          m_function(copyOf(context.function)),
+          m_category(copyOf(context.category))
+    {
+    }
+
+    void passOn() const
+    {
+        const QMessageLogContext context(pointerTo(m_file), m_line, pointerTo(m_function), pointerTo(m_category));
+        qt_message_output(m_type, context, m_text);
+    }
+
+private:
+    static std::optional<std::string> copyOf(const char* text)
+    {
+        return text == nullptr ? std::nullopt : std::optional<std::string>(text);
+    }
+    static const char* pointerTo(const std::optional<std::string>& text) { return text ? text->c_str() : nullptr; }
+
+    QtMsgType m_type;
+    QString m_text;
+    int m_line;
+    std::optional<std::string> m_file, m_function, m_category;
+};
+
+// A display that is named but cannot be reached makes the toolkit end the program with advice about
+// reinstalling it. So while the application is made its messages are held back, and that fatal one
+// becomes the message for no display at all; the others go out once the application exists.
+struct StartMessages {
+    std::mutex mutex;
+    bool holding = false;
+    std::vector<HeldMessage> held;
+};
+
+StartMessages& startMessages()
 {
-    if (!options.script)
-        return std::vector<ScenarioStep>{};
-    const std::string& path = *options.script;
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf())) {
-        std::fprintf(stderr, "pellucor: %s: cannot be read\n", path.c_str());
-        return USAGE_ERROR;
+    static StartMessages messages;
+    return messages;
+}
+
+void passOnStartMessages()
+{
+    qInstallMessageHandler(nullptr);
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(startMessages().mutex);
+        startMessages().holding = false;
+        held.swap(startMessages().held);
     }
-    auto read = readScenario(text.str(), options.firstScreen);
-    if (const auto* error = std::get_if<ScenarioError>(&read)) {
-        std::fprintf(stderr, "pellucor: %s:%d: expected %s\n", path.c_str(), error->line, error->expected.c_str());
-        return USAGE_ERROR;
+    for (const HeldMessage& message : held)
+        message.passOn();
+}
+
+void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg
+        && (text.contains(QLatin1String("could not connect to display"))
+            || text.contains(QLatin1String("no Qt platform plugin could be initialized")))) {
+        std::fputs(NO_DISPLAY, stderr);
+        std::_Exit(1);
     }
-    return std::get<std::vector<ScenarioStep>>(std::move(read));
+    {
+        const std::lock_guard lock(startMessages().mutex);
+        if (startMessages().holding && type != QtFatalMsg) {
+            startMessages().held.emplace_back(type, context, text);
+            return;
+        }
+    }
+    passOnStartMessages();
+    qt_message_output(type, context, text);
+}
+
+void holdStartMessages()
+{
+    startMessages().holding = true;
+    qInstallMessageHandler(holdStartMessage);
 }
 
 }  // namespace
@@ -73,13 +142,19 @@ int main(int argc, char* argv[])
     case CommandLine::Outcome::Error: return refuse(line.error);
     case CommandLine::Outcome::Run: break;
     }
-    auto script = readScript(line.options);
-    if (const int* status = std::get_if<int>(&script))
-        return *status;
+    if (const auto unknown = firstUnknownArgument(line.others))
+        return refuse(unknownArgumentError(*unknown));
+    std::vector<ScenarioStep> steps;
+    if (line.options.script) {
+        auto read = readScenarioFile(*line.options.script, line.options.firstScreen);
+        if (const auto* error = std::get_if<ScenarioFileError>(&read)) {
+            std::fprintf(stderr, "%s\n", error->message.c_str());
+            return USAGE_ERROR;
+        }
+        steps = std::get<std::vector<ScenarioStep>>(std::move(read));
+    }
     if (!displayAvailable(line.others)) {
-        std::fputs("pellucor: Pellucor is a desktop program and needs a graphical session. Start it from the "
-                   "desktop, or on a virtual display with: xvfb-run pellucor\n",
-            stderr);
+        std::fputs(NO_DISPLAY, stderr);
         return 1;
     }
 
@@ -87,7 +162,9 @@ int main(int argc, char* argv[])
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*line.options.scale));
     // Ties the windows to the launcher, whose file is named for the program's id.
     QGuiApplication::setDesktopFileName(QStringLiteral(PELLUCOR_APP_ID));
+    holdStartMessages();
     QApplication app(argc, argv);
+    passOnStartMessages();
     QApplication::setApplicationName(QStringLiteral("Pellucor"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);  // the navigation decides when the program ends
@@ -107,7 +184,6 @@ int main(int argc, char* argv[])
         host.seedExercises(*line.options.seed);
         host.seedComparison(*line.options.seed);
     }
-    auto& steps = std::get<std::vector<ScenarioStep>>(script);
     const bool scenario = !steps.empty();
     host.setScenario(std::move(steps));
     host.navigator().start(line.options.firstScreen);

@@ -5,25 +5,17 @@
 #include "core/screen.h"
 #include "indexed/indexed_window.h"
 #include "linked/linked_window.h"
-#include "panel/exercise_page.h"
-#include "panel/lecture_page.h"
 #include "panel/lesson_panel.h"
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
 #include "shell/screens.h"
 #include "widgets/backdrop_widget.h"
 #include "widgets/beside.h"
-#include "widgets/disk_grid_widget.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QElapsedTimer>
 #include <QShortcut>
 
 namespace {
-
-// How long Run to end works before the window is drawn and the keys are heard again.
-constexpr int BATCH_MILLISECONDS = 30;
 
 MethodWindow* makeWindow(Screen& screen)
 {
@@ -48,16 +40,6 @@ QtScreenHost::QtScreenHost(Share& share) : QtScreenHost(share, makeSystemRegistr
 QtScreenHost::QtScreenHost(Share& share, std::unique_ptr<Registry> registry, std::unique_ptr<ProgramStarter> starter)
     : m_share(share), m_registry(std::move(registry)), m_starter(std::move(starter))
 {
-    connect(&m_player, &QTimer::timeout, this, [this] {
-        if (m_busy)
-            return;
-        m_busy = true;
-        m_lecture.tick();
-        m_busy = false;
-        showLecture();
-    });
-    m_runner.setSingleShot(true);
-    connect(&m_runner, &QTimer::timeout, this, [this] { runBatch(); });
 }
 
 QtScreenHost::~QtScreenHost()
@@ -66,7 +48,6 @@ QtScreenHost::~QtScreenHost()
     for (auto& [screen, window] : m_windows)
         delete window.data();
     delete m_about.data();
-    delete m_lesson.data();
     delete m_compare.data();
 }
 
@@ -100,13 +81,10 @@ void QtScreenHost::loadScreen(ScreenId id)
     connect(window, &MethodWindow::aboutRequested, this, [this] { m_navigator.showAbout(); });
     connect(window, &MethodWindow::closed, this, [this] { m_navigator.screenClosed(); });
     connect(window, &MethodWindow::rendered, this, [this] {
-        if (m_lesson != nullptr)
-            m_lesson->refresh();
+        if (LessonPanel* panel = m_lessons.lesson())
+            panel->refresh();
     });
-    connect(window, &MethodWindow::aboutToAct, this, [this, window] {
-        m_lecture.beforeAction(window->focusedControl());
-        showLecture();
-    });
+    connect(window, &MethodWindow::aboutToAct, this, [this, window] { m_lessons.beforeAction(*window); });
     // The keys of the lesson panel and the lecture controls; nothing on the screen itself changes.
     const auto key = [this, window](int code, auto act) {
         connect(new QShortcut(QKeySequence(code), window), &QShortcut::activated, this, act);
@@ -127,16 +105,15 @@ void QtScreenHost::showScreen(ScreenId screen)
         w->showCentred();
         w->raise();
         w->activateWindow();
-        if (m_lesson != nullptr)
-            m_lesson->follow(m_screens.at(screen).get());
+        m_lessons.follow(m_screens.at(screen).get());
     }
 }
 
 void QtScreenHost::unloadScreen(ScreenId screen)
 {
     m_screens.at(screen)->unload();
-    if (m_lesson != nullptr && m_lesson->followed() == m_screens.at(screen).get())
-        m_lesson->follow(nullptr);
+    if (const LessonPanel* panel = m_lessons.lesson(); panel != nullptr && panel->followed() == m_screens.at(screen).get())
+        m_lessons.follow(nullptr);
     if (MethodWindow* w = m_windows[screen].data()) {
         w->hide();
         w->deleteLater();
@@ -188,6 +165,8 @@ std::vector<Screen*> QtScreenHost::screens()
 
 void QtScreenHost::switchTo(ScreenId screen) { m_navigator.switchTo(screen); }
 
+void QtScreenHost::showChanges(std::optional<std::size_t> row) { m_lessons.showChanges(row); }
+
 MessageSink& QtScreenHost::messages()
 {
     static NoWindow none;
@@ -195,28 +174,7 @@ MessageSink& QtScreenHost::messages()
     return w != nullptr ? w->messageSink() : static_cast<MessageSink&>(none);
 }
 
-void QtScreenHost::showChanges(std::optional<std::size_t> row)
-{
-    if (row)
-        m_rowToShow = row;
-    if (!m_batching)
-        showLecture();
-}
 
-void QtScreenHost::showLecture(std::optional<std::size_t> row)
-{
-    if (!row)
-        row = std::exchange(m_rowToShow, std::nullopt);
-    if (MethodWindow* w = loadedWindow()) {
-        w->render();
-        if (row)
-            w->showRowSelected(*row);
-    }
-    if (!m_lecture.isPlaying())
-        m_player.stop();
-    if (m_lesson != nullptr)
-        m_lesson->lecturePage()->showProgress();
-}
 
 MethodWindow* QtScreenHost::loadedWindow() const
 {
@@ -224,134 +182,17 @@ MethodWindow* QtScreenHost::loadedWindow() const
     return loaded ? window(*loaded) : nullptr;
 }
 
-LessonPanel& QtScreenHost::lessonPanel()
-{
-    if (m_lesson == nullptr) {
-        m_lesson = new LessonPanel(m_lecture);
-        connect(m_lesson.data(), &LessonPanel::marksChanged, this, [this](const std::vector<int>& blocks) {
-            if (MethodWindow* w = loadedWindow())
-                w->grid()->setReadMarks(blocks);
-        });
-        wireLecturePage();
-    }
-    return *m_lesson;
-}
 
-void QtScreenHost::wireLecturePage()
-{
-    LecturePage* page = m_lesson->lecturePage();
-    connect(page, &LecturePage::restartClicked, this, [this] { restart(); });
-    connect(page, &LecturePage::stepBackClicked, this, [this] { stepBack(); });
-    connect(page, &LecturePage::pictureClicked, this, [this] { copyPicture(); });
-    connect(page, &LecturePage::playClicked, this, [this, page] {
-        if (isPlaying())
-            stopPlaying();
-        else
-            play(page->paceMilliseconds());
-    });
-    connect(page, &LecturePage::paceChanged, this, [this, page] {
-        if (isPlaying())
-            m_player.setInterval(page->paceMilliseconds());
-    });
-    connect(page, &LecturePage::nextStepClicked, this, [this] { performNextStep(); });
-    connect(page, &LecturePage::runToEndClicked, this, [this] { runToEnd(); });
-}
 
-void QtScreenHost::setScenario(std::vector<ScenarioStep> steps)
-{
-    m_lecture.setScenario(std::move(steps));
-    if (m_lesson != nullptr)
-        m_lesson->lecturePage()->showScenario();
-}
 
-void QtScreenHost::restart()
-{
-    const MethodWindow* w = loadedWindow();
-    m_lecture.restart(w != nullptr ? w->focusedControl() : std::nullopt);
-    showLecture();
-    if (m_lesson != nullptr) {
-        m_lesson->exercisePage()->showSession();
-        m_lesson->lecturePage()->setStatus(
-            tr("Restarted: the same typing gives the same colours and blocks again. Step back undoes it."));
-    }
-}
 
-bool QtScreenHost::stepBack()
-{
-    const bool undone = m_lecture.stepBack();
-    showLecture();
-    if (m_lesson != nullptr) {
-        m_lesson->exercisePage()->showSession();
-        m_lesson->lecturePage()->setStatus(undone ? tr("Stepped back one action.") : tr("Nothing left to step back to."));
-    }
-    return undone;
-}
 
-void QtScreenHost::copyPicture()
-{
-    if (MethodWindow* w = loadedWindow()) {
-        QGuiApplication::clipboard()->setPixmap(w->grab());
-        if (m_lesson != nullptr)
-            m_lesson->lecturePage()->setStatus(tr("A picture of the method window is on the clipboard."));
-    }
-}
 
-void QtScreenHost::play(int milliseconds)
-{
-    m_lecture.play();
-    m_player.start(std::clamp(milliseconds, 100, 2000));
-    showLecture();
-}
 
-void QtScreenHost::stopPlaying()
-{
-    m_lecture.stop();
-    m_runner.stop();
-    showLecture();
-}
 
-void QtScreenHost::performNextStep()
-{
-    if (m_busy)
-        return;
-    m_busy = true;
-    m_lecture.performNextStep();
-    m_busy = false;
-    showLecture();
-}
 
-void QtScreenHost::runToEnd()
-{
-    m_lecture.runToEnd();
-    runBatch();
-}
 
-void QtScreenHost::runBatch()
-{
-    if (m_busy)
-        return;
-    m_busy = m_batching = true;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < BATCH_MILLISECONDS && m_lecture.runSome(1)) {
-    }
-    m_busy = m_batching = false;
-    showLecture();
-    if (m_lecture.isRunning())
-        m_runner.start(0);
-}
 
-void QtScreenHost::showLesson(bool activate)
-{
-    lessonPanel();
-    if (m_lesson->followed() == nullptr)
-        m_lesson->follow(loadedScreen());
-    m_lesson->showBeside(loadedWindow());
-    if (activate)
-        m_lesson->activateWindow();
-}
-
-LessonPanel* QtScreenHost::lesson() const { return m_lesson.data(); }
 
 void QtScreenHost::showCompare(const Workload& workload)
 {

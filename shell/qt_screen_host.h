@@ -2,11 +2,11 @@
 
 #include "lesson/lecture.h"
 #include "lesson/workload.h"
+#include "shell/lesson_host.h"
 #include "shell/navigator.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <map>
 #include <memory>
@@ -45,10 +45,10 @@ public:
     Screen* screen(ScreenId screen) const;
     // The lesson panel, beside the loaded screen: made at the first call, then brought to the front.
     // `activate`: the panel takes the focus, as when a user asks for it.
-    void showLesson(bool activate = true);
-    LessonPanel* lesson() const;
+    void showLesson(bool activate = true) { m_lessons.showLesson(loadedScreen(), activate); }
+    LessonPanel* lesson() const { return m_lessons.lesson(); }
     // The scenario that the lesson panel offers, step by step.
-    void setScenario(std::vector<ScenarioStep> steps);
+    void setScenario(std::vector<ScenarioStep> steps) { m_lessons.setScenario(std::move(steps)); }
     // Where the exercises' own generator starts, as the random stream starts from --seed.
     void seedExercises(std::uint64_t seed) { m_lecture.exercises() = ExerciseSession(seed); }
     // The Compare window (F6), beside the loaded screen: made at the first call with its disks'
@@ -57,16 +57,18 @@ public:
     void showCompare(const Workload& workload = {});
     CompareWindow* compare() const;
 
-    void restart();
-    bool stepBack();
-    void copyPicture();
+    // The lecture's controls, as the panel and the keys give them.
+    LessonHost& lessons() { return m_lessons; }
+    void restart() { m_lessons.restart(); }
+    bool stepBack() { return m_lessons.stepBack(); }
+    void copyPicture() { m_lessons.copyPicture(); }
     // Play on: Next Block every `milliseconds` until the file is placed or something stops it.
-    void play(int milliseconds);
-    void stopPlaying();
+    void play(int milliseconds) { m_lessons.play(milliseconds); }
+    void stopPlaying() { m_lessons.stopPlaying(); }
     bool isPlaying() const { return m_lecture.isPlaying(); }
-    void performNextStep();
+    void performNextStep() { m_lessons.performNextStep(); }
     // Run to end, in batches between which the window is drawn and Escape is heard.
-    void runToEnd();
+    void runToEnd() { m_lessons.runToEnd(); }
     bool isRunning() const { return m_lecture.isRunning(); }
 
     void createScreen(ScreenId screen) override;
@@ -84,12 +86,7 @@ private:
     MessageSink& messages() override;
     void showChanges(std::optional<std::size_t> row) override;
 
-    LessonPanel& lessonPanel();
     MethodWindow* loadedWindow() const;
-    void wireLecturePage();
-    void runBatch();
-    // The window and the panel as the lecture left them.
-    void showLecture(std::optional<std::size_t> row = std::nullopt);
 
     Share& m_share;
     std::unique_ptr<Registry> m_registry;
@@ -101,14 +98,7 @@ private:
     // loop, since a window may be unloaded from inside one of its own handlers.
     std::map<ScreenId, QPointer<MethodWindow>> m_windows;
     QPointer<AboutDialog> m_about;
-    QPointer<LessonPanel> m_lesson;
+    LessonHost m_lessons{m_lecture, [this] { return loadedWindow(); }};
     QPointer<CompareWindow> m_compare;
     std::optional<std::uint64_t> m_comparisonSeed;
-    QTimer m_player;
-    QTimer m_runner;
-    // Inside a lecture step, where a message box may let a timer in.
-    bool m_busy = false;
-    // Inside a batch of Run to end: the window is drawn once at its end.
-    bool m_batching = false;
-    std::optional<std::size_t> m_rowToShow;
 };

@@ -4,8 +4,8 @@
 
 #include "support/plain_stage.h"
 
-#include "reliability/model_observation.h"
-#include "reliability/observed.h"
+#include "sessions/model_observation.h"
+#include "sessions/observed.h"
 
 #include <gtest/gtest.h>
 
@@ -226,6 +226,11 @@ TEST(Scenario, ReadsEveryActionAndNamesTheFirstLineItCannotRead)
         {"row 0", 1, "a row number from 1 after 'row'"},
         {"add \"open 5", 1, "a closing quote"},
         {"jump", 1, "screen, add, next, clear or row"},
+        {"\xEF\xBB\xBF# after a mark\njump", 2, "screen, add, next, clear or row"},
+        {"# \xC0\xAF overlong", 1, "UTF-8 text"},
+        {"add \xED\xA0\x80 5", 1, "UTF-8 text"},
+        {"add \xF4\x90\x80\x80 5", 1, "UTF-8 text"},
+        {"clear\nadd \xE2\x82", 2, "UTF-8 text"},
     };
     for (const auto& e : errors) {
         const auto result = readScenario(e.text, ScreenId::IndexedL);

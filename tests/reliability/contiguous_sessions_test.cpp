@@ -1,7 +1,7 @@
-#include "reliability/contiguous_reference.h"
-#include "reliability/screen_adapter.h"
-#include "reliability/session.h"
 #include "reliability/sessions_testing.h"
+#include "sessions/contiguous_reference.h"
+#include "sessions/screen_adapter.h"
+#include "sessions/session.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "reliability/linked_reference.h"
-#include "reliability/screen_adapter.h"
 #include "reliability/sessions_testing.h"
+#include "sessions/linked_reference.h"
+#include "sessions/screen_adapter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "reliability/action.h"
-#include "reliability/chooser.h"
-#include "reliability/generator.h"
-#include "reliability/invariants.h"
-#include "reliability/observed.h"
-#include "reliability/reference_number.h"
-#include "reliability/session.h"
-#include "reliability/text_pools.h"
+#include "sessions/action.h"
+#include "sessions/chooser.h"
+#include "sessions/generator.h"
+#include "sessions/invariants.h"
+#include "sessions/observed.h"
+#include "sessions/reference_number.h"
+#include "sessions/session.h"
+#include "sessions/text_pools.h"
 
 #include <gtest/gtest.h>
 

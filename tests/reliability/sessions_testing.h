@@ -3,7 +3,8 @@
 // What the sessions test of every screen does: run the sessions that the environment asks for, and
 // show with planted faults that they notice what they should.
 
-#include "reliability/session.h"
+#include "core/form.h"
+#include "sessions/session.h"
 
 #include <gtest/gtest.h>
 

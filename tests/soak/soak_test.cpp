@@ -5,12 +5,12 @@
 //
 //   PELLUCOR_SOAK_EVENTS=N    events (3000 unless set)      PELLUCOR_SOAK_SEED=N  where they start
 //   PELLUCOR_SOAK_SWITCHES=N  screen switches for the memory check (400 unless set; 10,000 in the long run)
-#include "widgets/disk_grid_widget.h"
-#include "widgets/report_list_widget.h"
-#include "reliability/screen_adapter.h"
-#include "reliability/text_pools.h"
+#include "sessions/screen_adapter.h"
+#include "sessions/text_pools.h"
 #include "shell/about_dialog.h"
 #include "shell/qt_screen_host.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/report_list_widget.h"
 
 #include "support/running_program.h"
 #include "support/window_testing.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reliability/action.h"
+#include "sessions/action.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reliability/reference_screen.h"
+#include "sessions/reference_screen.h"
 
 // The contiguous screen as its behaviour is described, written out plainly and on its own: plain
 // arrays and strings, its own number reading, its own texts. Only what the user and the screen

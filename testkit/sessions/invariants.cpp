@@ -1,6 +1,6 @@
-#include "reliability/invariants.h"
+#include "sessions/invariants.h"
 
-#include "reliability/observed.h"
+#include "sessions/observed.h"
 
 namespace {
 

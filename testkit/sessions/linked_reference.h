@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reliability/reference_screen.h"
+#include "sessions/reference_screen.h"
 
 #include <cstdint>
 

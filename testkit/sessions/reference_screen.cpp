@@ -1,6 +1,6 @@
-#include "reliability/reference_screen.h"
+#include "sessions/reference_screen.h"
 
-#include "reliability/reference_number.h"
+#include "sessions/reference_number.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "reliability/text_pools.h"
+#include "sessions/text_pools.h"
 
 namespace pools {
 

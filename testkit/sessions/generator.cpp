@@ -1,6 +1,6 @@
-#include "reliability/generator.h"
+#include "sessions/generator.h"
 
-#include "reliability/text_pools.h"
+#include "sessions/text_pools.h"
 
 #include <stdexcept>
 

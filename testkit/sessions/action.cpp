@@ -1,4 +1,4 @@
-#include "reliability/action.h"
+#include "sessions/action.h"
 
 #include "core/entry_form.h"
 

@@ -1,7 +1,7 @@
-#include "reliability/screen_adapter.h"
+#include "sessions/screen_adapter.h"
 
-#include "reliability/invariants.h"
-#include "reliability/model_observation.h"
+#include "sessions/invariants.h"
+#include "sessions/model_observation.h"
 
 Observed observeScreen(const ContiguousScreen& screen)
 {

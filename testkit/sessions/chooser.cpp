@@ -1,4 +1,4 @@
-#include "reliability/chooser.h"
+#include "sessions/chooser.h"
 
 std::size_t RandomChooser::below(std::size_t n)
 {

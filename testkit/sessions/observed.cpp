@@ -1,7 +1,7 @@
-#include "reliability/observed.h"
+#include "sessions/observed.h"
 
 #include "core/entry_form.h"
-#include "reliability/action.h"
+#include "sessions/action.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/random_stream.h"
-#include "reliability/action.h"
-#include "reliability/observed.h"
+#include "sessions/action.h"
+#include "sessions/observed.h"
 
 #include <array>
 #include <cstdint>

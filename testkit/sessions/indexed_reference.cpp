@@ -1,6 +1,6 @@
-#include "reliability/indexed_reference.h"
+#include "sessions/indexed_reference.h"
 
-#include "reliability/reference_number.h"
+#include "sessions/reference_number.h"
 
 namespace {
 

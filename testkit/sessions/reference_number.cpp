@@ -1,4 +1,4 @@
-#include "reliability/reference_number.h"
+#include "sessions/reference_number.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "reliability/contiguous_reference.h"
+#include "sessions/contiguous_reference.h"
 
-#include "reliability/reference_number.h"
+#include "sessions/reference_number.h"
 
 ContiguousReference::ContiguousReference(RandomStream& stream) : ReferenceScreen(stream, WITH_START) { load(); }
 

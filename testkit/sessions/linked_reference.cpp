@@ -1,6 +1,6 @@
-#include "reliability/linked_reference.h"
+#include "sessions/linked_reference.h"
 
-#include "reliability/reference_number.h"
+#include "sessions/reference_number.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "reliability/model_observation.h"
+#include "sessions/model_observation.h"
 
-#include "reliability/action.h"
-#include "reliability/invariants.h"
+#include "sessions/action.h"
+#include "sessions/invariants.h"
 
 #include <charconv>
 

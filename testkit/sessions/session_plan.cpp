@@ -1,4 +1,4 @@
-#include "reliability/session_plan.h"
+#include "sessions/session_plan.h"
 
 #include <charconv>
 #include <cstdlib>

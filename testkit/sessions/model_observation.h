@@ -5,7 +5,7 @@
 #include "core/entry_form.h"
 #include "core/report_list.h"
 #include "core/screen.h"
-#include "reliability/observed.h"
+#include "sessions/observed.h"
 
 #include <initializer_list>
 #include <optional>

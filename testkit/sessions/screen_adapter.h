@@ -9,9 +9,9 @@
 #include "indexed/index_scheme.h"
 #include "indexed/indexed_screen.h"
 #include "linked/linked_screen.h"
-#include "reliability/action.h"
-#include "reliability/generator.h"
-#include "reliability/observed.h"
+#include "sessions/action.h"
+#include "sessions/generator.h"
+#include "sessions/observed.h"
 
 #include <cstddef>
 #include <memory>

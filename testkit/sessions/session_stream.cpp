@@ -1,4 +1,4 @@
-#include "reliability/session_stream.h"
+#include "sessions/session_stream.h"
 
 #include <cmath>
 

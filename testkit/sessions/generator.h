@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reliability/action.h"
-#include "reliability/chooser.h"
+#include "sessions/action.h"
+#include "sessions/chooser.h"
 
 #include <string>
 #include <utility>

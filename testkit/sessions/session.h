@@ -6,24 +6,25 @@
 // failure is shrunk to a short list and printed as a replay.
 //
 // To bring in a screen NAME:
-//  1. tests/reliability/NAME_reference.{h,cpp}: the screen written out plainly from its described
+//  1. testkit/sessions/NAME_reference.{h,cpp}: the screen written out plainly from its described
 //     behaviour, sharing no code with the program: a ReferenceScreen (reference_screen.h) that adds
 //     what the screen shows beside the disk and the fields: lists, labels, enabled and shown states.
-//  2. tests/reliability/NAME_adapter.cpp: the screen's part of ScreenAdapter (screen_adapter.h): how
+//  2. testkit/sessions/NAME_adapter.cpp: the screen's part of ScreenAdapter (screen_adapter.h): how
 //     its screen object reads back (observeScreen), its rules (screenInvariants: FileExtents from the
 //     screen's own tables through checkBlockOwnership, plus whatever else must hold) and its
 //     Vocabulary (fields and their pools, buttons, clickable lists).
-//  3. Both to pellucor_sessions in tests/reliability/CMakeLists.txt, and NAME_sessions_test.cpp
-//     beside contiguous_sessions_test.cpp, with a test named AgreeWithTheReferenceAfterEveryAction
-//     (the long run picks it up by that name) that calls runPlannedSessions (sessions_testing.h).
+//  3. Both to pellucor_sessions in testkit/sessions/CMakeLists.txt, and tests/reliability/
+//     NAME_sessions_test.cpp beside contiguous_sessions_test.cpp, with a test named
+//     AgreeWithTheReferenceAfterEveryAction (the long run picks it up by that name) that calls
+//     runPlannedSessions (tests/reliability/sessions_testing.h).
 //  4. fuzz/NAME_screen_fuzzer.cpp through fuzz/screen_fuzzing.h, in fuzz/CMakeLists.txt and in the
 //     list of scripts/fuzz.sh, with a few seeds in fuzz/corpus/NAME_screen/.
 
-#include "reliability/action.h"
-#include "reliability/generator.h"
-#include "reliability/observed.h"
-#include "reliability/session_plan.h"
-#include "reliability/session_stream.h"
+#include "sessions/action.h"
+#include "sessions/generator.h"
+#include "sessions/observed.h"
+#include "sessions/session_plan.h"
+#include "sessions/session_stream.h"
 
 #include <chrono>
 #include <concepts>

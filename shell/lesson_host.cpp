@@ -1,0 +1,197 @@
+#include "shell/lesson_host.h"
+
+#include "panel/exercise_page.h"
+#include "panel/lecture_page.h"
+#include "panel/lesson_panel.h"
+#include "widgets/disk_grid_widget.h"
+#include "widgets/method_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+namespace {
+
+// How long Run to end works before the window is drawn and the keys are heard again.
+constexpr int BATCH_MILLISECONDS = 30;
+
+}  // namespace
+
+LessonHost::LessonHost(Lecture& lecture, std::function<MethodWindow*()> loadedWindow)
+    : m_lecture(lecture), m_loadedWindow(std::move(loadedWindow))
+{
+    connect(&m_player, &QTimer::timeout, this, [this] {
+        if (m_busy)
+            return;
+        m_busy = true;
+        m_lecture.tick();
+        m_busy = false;
+        showLecture();
+    });
+    m_runner.setSingleShot(true);
+    connect(&m_runner, &QTimer::timeout, this, [this] { runBatch(); });
+}
+
+LessonHost::~LessonHost() { delete m_lesson.data(); }
+
+LessonPanel* LessonHost::lesson() const { return m_lesson.data(); }
+
+void LessonHost::showLesson(Screen* loaded, bool activate)
+{
+    if (m_lesson == nullptr) {
+        m_lesson = new LessonPanel(m_lecture);
+        connect(m_lesson.data(), &LessonPanel::marksChanged, this, [this](const std::vector<int>& blocks) {
+            if (MethodWindow* w = m_loadedWindow())
+                w->grid()->setReadMarks(blocks);
+        });
+        wireLecturePage();
+    }
+    if (m_lesson->followed() == nullptr)
+        m_lesson->follow(loaded);
+    m_lesson->showBeside(m_loadedWindow());
+    if (activate)
+        m_lesson->activateWindow();
+}
+
+void LessonHost::follow(Screen* screen)
+{
+    if (m_lesson != nullptr)
+        m_lesson->follow(screen);
+}
+
+void LessonHost::wireLecturePage()
+{
+    LecturePage* page = m_lesson->lecturePage();
+    connect(page, &LecturePage::restartClicked, this, [this] { restart(); });
+    connect(page, &LecturePage::stepBackClicked, this, [this] { stepBack(); });
+    connect(page, &LecturePage::pictureClicked, this, [this] { copyPicture(); });
+    connect(page, &LecturePage::playClicked, this, [this, page] {
+        if (m_lecture.isPlaying())
+            stopPlaying();
+        else
+            play(page->paceMilliseconds());
+    });
+    connect(page, &LecturePage::paceChanged, this, [this, page] {
+        if (m_lecture.isPlaying())
+            m_player.setInterval(page->paceMilliseconds());
+    });
+    connect(page, &LecturePage::nextStepClicked, this, [this] { performNextStep(); });
+    connect(page, &LecturePage::runToEndClicked, this, [this] { runToEnd(); });
+}
+
+void LessonHost::setScenario(std::vector<ScenarioStep> steps)
+{
+    m_lecture.setScenario(std::move(steps));
+    if (m_lesson != nullptr)
+        m_lesson->lecturePage()->showScenario();
+}
+
+void LessonHost::showLecture()
+{
+    if (MethodWindow* w = m_loadedWindow()) {
+        w->render();
+        if (const auto row = std::exchange(m_rowToShow, std::nullopt))
+            w->showRowSelected(*row);
+    }
+    if (!m_lecture.isPlaying())
+        m_player.stop();
+    if (m_lesson != nullptr)
+        m_lesson->lecturePage()->showProgress();
+}
+
+void LessonHost::showChanges(std::optional<std::size_t> row)
+{
+    if (row)
+        m_rowToShow = row;
+    if (!m_batching)
+        showLecture();
+}
+
+void LessonHost::beforeAction(const MethodWindow& window)
+{
+    m_lecture.beforeAction(window.focusedControl());
+    if (!m_lecture.isPlaying() && m_player.isActive()) {
+        m_player.stop();
+        if (m_lesson != nullptr)
+            m_lesson->lecturePage()->showProgress();
+    }
+}
+
+void LessonHost::restart()
+{
+    const MethodWindow* w = m_loadedWindow();
+    m_lecture.restart(w != nullptr ? w->focusedControl() : std::nullopt);
+    showLecture();
+    if (m_lesson != nullptr) {
+        m_lesson->exercisePage()->showSession();
+        m_lesson->lecturePage()->setStatus(
+            tr("Restarted: the same typing gives the same colours and blocks again. Step back undoes it."));
+    }
+}
+
+bool LessonHost::stepBack()
+{
+    const bool undone = m_lecture.stepBack();
+    showLecture();
+    if (m_lesson != nullptr) {
+        m_lesson->exercisePage()->showSession();
+        m_lesson->lecturePage()->setStatus(undone ? tr("Stepped back one action.") : tr("Nothing left to step back to."));
+    }
+    return undone;
+}
+
+void LessonHost::copyPicture()
+{
+    if (MethodWindow* w = m_loadedWindow()) {
+        QGuiApplication::clipboard()->setPixmap(w->grab());
+        if (m_lesson != nullptr)
+            m_lesson->lecturePage()->setStatus(tr("A picture of the method window is on the clipboard."));
+    }
+}
+
+void LessonHost::play(int milliseconds)
+{
+    m_lecture.play();
+    m_player.start(std::clamp(milliseconds, 100, 2000));
+    showLecture();
+}
+
+void LessonHost::stopPlaying()
+{
+    m_lecture.stop();
+    m_runner.stop();
+    showLecture();
+}
+
+void LessonHost::performNextStep()
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    m_lecture.performNextStep();
+    m_busy = false;
+    showLecture();
+}
+
+void LessonHost::runToEnd()
+{
+    m_lecture.runToEnd();
+    runBatch();
+}
+
+void LessonHost::runBatch()
+{
+    if (m_busy)
+        return;
+    m_busy = m_batching = true;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < BATCH_MILLISECONDS && m_lecture.runSome(1)) {
+    }
+    m_busy = m_batching = false;
+    showLecture();
+    if (m_lecture.isRunning())
+        m_runner.start(0);
+}
