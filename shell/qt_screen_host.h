@@ -27,7 +27,7 @@ class Share;
 // it and lets the window go, and wires every window's commands back to the navigation. Beside the
 // screens it keeps the lecture and its lesson panel: it forwards the lecture's keys (F2 the panel,
 // F3 a picture, F4 Step back, F5 Restart, Escape stops Play on and Run to end) and the ticks of
-// Play on to the lecture, and shows what came of them.
+// Play on to the lecture, and shows what came of them. F6 opens the Compare window.
 class QtScreenHost final : public QObject, public ScreenHost, private Stage {
     Q_OBJECT
 public:
