@@ -294,6 +294,15 @@ void CompareWindow::refresh()
     // What the screens said wraps in a column of its own width.
     m_table->setColumnWidth(m_table->columnCount() - 1, SAID_WIDTH);
     m_table->resizeRowsToContents();
+    // A long list of refused files is cut short on screen; its tooltip and a copy have it all.
+    const int most = 3 * m_table->fontMetrics().lineSpacing() + 6;
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        if (m_table->rowHeight(r) > most) {
+            m_table->setRowHeight(r, most);
+            QTableWidgetItem* said = m_table->item(r, m_table->columnCount() - 1);
+            said->setToolTip(said->text());
+        }
+    }
     m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height() + m_table->verticalHeader()->length()
         + 2 * m_table->frameWidth());
     if (isVisible()) {

@@ -193,7 +193,7 @@ std::vector<std::vector<std::string>> comparisonTable(const Comparison& comparis
         const auto orElse = [refused](const std::optional<std::string>& cell) {
             return cell ? *cell : refused ? std::string("refused") : std::string("not held");
         };
-        // Files that got the same message share it: "more, again: Lenght Overloaded".
+        // Files that got the same message share it, the message first: "Lenght Overloaded: more, again".
         std::vector<std::pair<std::string, std::string>> byText;
         for (const FileMessage& m : comparison.messages(method)) {
             const auto same = std::find_if(
@@ -205,7 +205,7 @@ std::vector<std::vector<std::string>> comparisonTable(const Comparison& comparis
         }
         std::string said;
         for (const auto& [names, message] : byText)
-            said += (said.empty() ? "" : "; ") + names + ": " + message;
+            said += (said.empty() ? "" : "; ") + message + ": " + names;
         rows.push_back({methodName(method), std::to_string(f.blocksUsed), std::to_string(f.indexBlocks),
             std::to_string(f.freeBlocks), std::to_string(f.largestFreeRun), std::to_string(f.filesRefused),
             orElse(f.path ? std::optional(std::to_string(f.path->blocks.size())) : std::nullopt),

@@ -153,5 +153,5 @@ TEST(Comparison, WorkloadsAreReadAsNameColonLength)
         "Average reads per block\tReads of the whole file\tHead jumps over the whole file\tWhat the screen said");
     EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 5);
     comparison.place({{"a", 40}, {"b", 30}, {"c", 30}});
-    EXPECT_EQ(comparisonTable(comparison, 0, 0)[1].back(), "b, c: Lenght Overloaded");
+    EXPECT_EQ(comparisonTable(comparison, 0, 0)[1].back(), "Lenght Overloaded: b, c");
 }
