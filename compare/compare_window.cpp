@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,7 +21,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -185,8 +183,7 @@ CompareWindow::CompareWindow(std::optional<std::uint64_t> seed, QWidget* parent)
             choose(file, workload[static_cast<std::size_t>(file)].length - 1);
     });
     connect(m_block, &QSpinBox::valueChanged, this, [this] { refresh(); });
-    connect(copyPicture, &QPushButton::clicked, this,
-        [this] { QGuiApplication::clipboard()->setPixmap(grab()); });
+    connect(copyPicture, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setPixmap(grab()); });
     connect(copyTable, &QPushButton::clicked, this, &CompareWindow::copyTable);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
@@ -221,11 +218,14 @@ bool CompareWindow::place()
     for (int row = 0; row < m_workload->rowCount(); ++row) {
         const auto cell = [this, row](int column) {
             const QTableWidgetItem* item = m_workload->item(row, column);
-            return item != nullptr ? item->text().trimmed().toStdString() : std::string();
+            return item != nullptr ? item->text() : QString();
         };
-        if (cell(0).empty() && cell(1).empty())
+        // A name is taken as typed, blanks and all, as the screens take it.
+        const QString name = cell(0);
+        const QString length = cell(1).trimmed();
+        if (name.trimmed().isEmpty() && length.isEmpty())
             continue;
-        auto file = readWorkloadFile(cell(0), cell(1));
+        auto file = readWorkloadFile(name.toStdString(), length.toStdString());
         if (workload.size() == MAX_WORKLOAD_FILES)
             file = std::string("at most 64 files");
         if (const auto* problem = std::get_if<std::string>(&file)) {
@@ -245,7 +245,8 @@ void CompareWindow::listFiles()
     const QSignalBlocker blocker(m_file);
     m_file->clear();
     for (const WorkloadFile& file : m_comparison.workload())
-        m_file->addItem(tr("%1 (%2 blocks)").arg(text(file.name)).arg(file.length));
+        m_file->addItem(
+            (file.length == 1 ? tr("%1 (%2 block)") : tr("%1 (%2 blocks)")).arg(text(file.name)).arg(file.length));
     m_file->setEnabled(m_file->count() > 0);
     choose(0, m_comparison.workload().empty() ? 0 : m_comparison.workload().front().length - 1);
 }
@@ -320,7 +321,8 @@ void CompareWindow::refresh()
         d->setReadMarks(figures.path ? figures.path->blocks : std::vector<int>{});
         QString description = tr("%1 blocks used, %2 free.").arg(figures.blocksUsed).arg(figures.freeBlocks);
         if (figures.path)
-            description += QLatin1Char(' ') + tr("Reading block %1: %2.").arg(k).arg(text(readPathText(figures.path->blocks)));
+            description
+                += QLatin1Char(' ') + tr("Reading block %1: %2.").arg(k).arg(text(readPathText(figures.path->blocks)));
         d->setAccessibleDescription(description);
         if (chosen)
             lines.push_back({text(methodName(method)), m_comparison.readsByBlock(method, file)});

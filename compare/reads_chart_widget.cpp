@@ -23,7 +23,9 @@ void drawMarker(QPainter& p, QPointF at, int marker)
     case 0: p.drawEllipse(at, R, R); break;
     case 1: p.drawRect(QRectF(at.x() - R, at.y() - R, 2 * R, 2 * R)); break;
     case 2: p.drawPolygon(QPolygonF({at + QPointF(0, -R - 1), at + QPointF(R + 1, R), at + QPointF(-R - 1, R)})); break;
-    default: p.drawPolygon(QPolygonF({at + QPointF(0, -R - 1), at + QPointF(R + 1, 0), at + QPointF(0, R + 1), at + QPointF(-R - 1, 0)}));
+    default:
+        p.drawPolygon(QPolygonF(
+            {at + QPointF(0, -R - 1), at + QPointF(R + 1, 0), at + QPointF(0, R + 1), at + QPointF(-R - 1, 0)}));
     }
 }
 
@@ -50,8 +52,9 @@ void ReadsChartWidget::setLines(std::vector<Line> lines, int chosen)
     m_lines = std::move(lines);
     m_chosen = chosen;
     const std::size_t blocks = m_lines.empty() ? 0 : m_lines.front().reads.size();
-    QString description = blocks == 0 ? tr("No file placed.")
-                                      : tr("Disk reads to reach block k of the file, for k from 0 to %1.").arg(blocks - 1);
+    QString description = blocks == 0
+        ? tr("No file placed.")
+        : tr("Disk reads to reach block k of the file, for k from 0 to %1.").arg(blocks - 1);
     for (const Line& line : m_lines)
         description += QStringLiteral(" %1: %2.").arg(line.method, valuesText(line.reads));
     setAccessibleDescription(description);
@@ -143,6 +146,7 @@ void ReadsChartWidget::paintEvent(QPaintEvent*)
         p.setPen(QPen(look.colour, 1.5));
         drawMarker(p, QPointF(x + 15, y + metrics.height() / 2.0), look.marker);
         p.setPen(ink);
-        p.drawText(QRect(x + LEGEND_KEY, y, widest + 4, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, line.method);
+        p.drawText(
+            QRect(x + LEGEND_KEY, y, widest + 4, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, line.method);
     }
 }

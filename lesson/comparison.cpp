@@ -147,8 +147,8 @@ MethodFigures Comparison::figures(ScreenId method, std::size_t file, int k) cons
     figures.freeBlocks = space.freeBlocks;
     figures.largestFreeRun = space.largestRun;
     for (const FileRecord& record : p.screen->files())
-        figures.indexBlocks += static_cast<int>(
-            std::count_if(record.blocks.begin(), record.blocks.end(), [](const HeldBlock& b) { return b.role != BlockRole::Data; }));
+        figures.indexBlocks += static_cast<int>(std::count_if(
+            record.blocks.begin(), record.blocks.end(), [](const HeldBlock& b) { return b.role != BlockRole::Data; }));
     figures.filesRefused = static_cast<int>(std::count(p.records.begin(), p.records.end(), std::nullopt));
     const FileRecord* record = placedFile(method, file);
     if (record == nullptr)
@@ -189,9 +189,13 @@ std::vector<std::vector<std::string>> comparisonTable(const Comparison& comparis
         "Reads of the whole file", "Head jumps over the whole file", "What the screen said"}};
     for (const ScreenId method : COMPARED_METHODS) {
         const MethodFigures f = comparison.figures(method, file, k);
-        const bool refused = file < workload.size() && comparison.placedFile(method, file) == nullptr;
-        const auto orElse = [refused](const std::optional<std::string>& cell) {
-            return cell ? *cell : refused ? std::string("refused") : std::string("not held");
+        const bool chosen = file < workload.size();
+        const bool refused = chosen && comparison.placedFile(method, file) == nullptr;
+        const auto orElse = [chosen, refused](const std::optional<std::string>& cell) {
+            return cell   ? *cell
+                : !chosen ? std::string("no file")
+                : refused ? std::string("refused")
+                          : std::string("not held");
         };
         // Files that got the same message share it, the message first: "Lenght Overloaded: more, again".
         std::vector<std::pair<std::string, std::string>> byText;
@@ -223,7 +227,8 @@ std::string tabSeparated(const std::vector<std::vector<std::string>>& rows)
     for (const auto& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             std::string cell = row[i];
-            std::replace_if(cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+            std::replace_if(
+                cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
             text += (i == 0 ? "" : "\t") + cell;
         }
         text += '\n';

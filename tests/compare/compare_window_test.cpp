@@ -24,7 +24,10 @@ class CompareWindowTest : public QObject {
 
     QtScreenHost& host() const { return m_program->host; }
     CompareWindow* compare() const { return host().compare(); }
-    template <typename T> T* child(const char* name) const { return compare()->findChild<T*>(QString::fromLatin1(name)); }
+    template <typename T> T* child(const char* name) const
+    {
+        return compare()->findChild<T*>(QString::fromLatin1(name));
+    }
 
     void typeRow(int row, const QString& name, const QString& length)
     {
@@ -83,7 +86,11 @@ private slots:
             const auto* disk = compare()->disk(COMPARED_METHODS[static_cast<std::size_t>(r)]);
             QCOMPARE(QString::number(disk->readMarks().size()), reads[r]);
             QCOMPARE(disk->readMarks().back(),
-                compare()->comparison().placedFile(COMPARED_METHODS[static_cast<std::size_t>(r)], 0)->blocks.back().block);
+                compare()
+                    ->comparison()
+                    .placedFile(COMPARED_METHODS[static_cast<std::size_t>(r)], 0)
+                    ->blocks.back()
+                    .block);
         }
         QCOMPARE(table->horizontalHeaderItem(6)->data(Qt::AccessibleTextRole).toString(),
             QStringLiteral("Reads to block 19 of report"));

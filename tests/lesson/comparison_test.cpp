@@ -63,14 +63,15 @@ TEST(Comparison, EachMethodPlacesTheWorkloadAsItsScreenDoesAndAnswersFromIt)
             {}},
         // The second file does not fit anywhere; the third still does.
         {"big:40,more:30,tail:10", 1, 29, {0, 40, 40},
-            {{{50, 0, 14, 14, 1, 0, "", 0, 0}, {50, 0, 14, -1, 1, 0, "", 0, 0},
-                {58, 8, 6, -1, 1, 0, "", 0, 0}, {59, 9, 5, -1, 1, 0, "", 0, 0}}},
+            {{{50, 0, 14, 14, 1, 0, "", 0, 0}, {50, 0, 14, -1, 1, 0, "", 0, 0}, {58, 8, 6, -1, 1, 0, "", 0, 0},
+                {59, 9, 5, -1, 1, 0, "", 0, 0}}},
             {{{messages::lenghtOverloaded()}, {messages::spaceNotEnough("70")}, {messages::lenghtOverloaded()},
                 {messages::lenghtOverloaded()}}}},
     };
     for (const auto& c : cases) {
         const Workload workload = std::get<Workload>(readWorkload(c.workload));
-        for (const std::optional<std::uint64_t> seed : {std::optional<std::uint64_t>(), std::optional<std::uint64_t>(7)}) {
+        for (const std::optional<std::uint64_t> seed :
+            {std::optional<std::uint64_t>(), std::optional<std::uint64_t>(7)}) {
             Comparison comparison(seed);
             comparison.place(workload);
             for (std::size_t m = 0; m < COMPARED_METHODS.size(); ++m) {
