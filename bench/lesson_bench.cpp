@@ -126,13 +126,16 @@ void runToEndOfTenThousandSteps(benchmark::State& state)
     Share share(stream);
     QtScreenHost host(share);
     host.navigator().start(ScreenId::IndexedL);
-    std::vector<ScenarioStep> steps(10000);
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        steps[i].kind = i % 2 == 0 ? ScenarioStep::Kind::Add : ScenarioStep::Kind::Clear;
-        steps[i].name = "f";
-        steps[i].length = "3";
-        steps[i].text = i % 2 == 0 ? "add f 3" : "clear";
-    }
+    ScenarioStep add;
+    add.kind = ScenarioStep::Kind::Add;
+    add.name = std::string(1, 'f');
+    add.length = std::to_string(3);
+    add.text = "add " + add.name + " " + add.length;
+    ScenarioStep clear;
+    clear.kind = ScenarioStep::Kind::Clear;
+    std::vector<ScenarioStep> steps;
+    for (int i = 0; i < 5000; ++i)
+        steps.insert(steps.end(), {add, clear});
     host.showLesson(false);
     for (auto _ : state) {
         host.setScenario(steps);

@@ -1,15 +1,27 @@
 #include "panel/answer_label.h"
 
-QLabel* answerLabel(const QString& accessibleName, const char* objectName)
+#include <QAccessible>
+
+AnswerLabel::AnswerLabel(const QString& caption, const char* objectName)
 {
-    auto* label = new QLabel;
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::StrongFocus);
-    label->setAccessibleName(accessibleName);
+    setWordWrap(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(caption);
     if (objectName != nullptr)
-        label->setObjectName(QString::fromLatin1(objectName));
-    return label;
+        setObjectName(QString::fromLatin1(objectName));
+}
+
+void AnswerLabel::setAnswer(const QString& answer)
+{
+    if (answer == text())
+        return;
+    setText(answer);
+    setAccessibleDescription(answer);
+    if (QAccessible::isActive() && isVisible()) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 QString counted(int n, const QString& one, const QString& many)

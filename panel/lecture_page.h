@@ -3,7 +3,9 @@
 #include <QWidget>
 
 class Lecture;
+class AnswerLabel;
 class QLabel;
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QSlider;
@@ -22,6 +24,7 @@ public:
     void setStatus(const QString& text);
     // Between two presses of Play on.
     int paceMilliseconds() const;
+    void showReadable(bool readable);
 
 signals:
     void restartClicked();
@@ -31,16 +34,18 @@ signals:
     void paceChanged();
     void nextStepClicked();
     void runToEndClicked();
+    void readableToggled(bool readable);
 
 private:
     const Lecture& m_lecture;
     QPushButton* m_play = nullptr;
     QSlider* m_pace = nullptr;
     QLabel* m_paceText = nullptr;
-    QLabel* m_status = nullptr;
+    AnswerLabel* m_status = nullptr;
     QListWidget* m_steps = nullptr;
     QPushButton* m_performStep = nullptr;
     QPushButton* m_runToEnd = nullptr;
+    QCheckBox* m_readable = nullptr;
     int m_bold = -1;  // the step shown as next
     bool m_wasPlaying = false;
 };

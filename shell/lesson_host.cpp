@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -16,6 +17,28 @@ namespace {
 
 // How long Run to end works before the window is drawn and the keys are heard again.
 constexpr int BATCH_MILLISECONDS = 30;
+
+// Puts the focus back where the teacher had it when it goes: a step may open another screen's
+// window or a message box, each of which takes the focus.
+class FocusKeeper {
+public:
+    FocusKeeper() : m_window(QApplication::activeWindow()), m_widget(QApplication::focusWidget()) {}
+    ~FocusKeeper()
+    {
+        if (m_window == nullptr || QApplication::activeWindow() == m_window)
+            return;
+        m_window->raise();
+        m_window->activateWindow();
+        if (m_widget != nullptr && m_widget->window() == m_window)
+            m_widget->setFocus(Qt::OtherFocusReason);
+    }
+    FocusKeeper(const FocusKeeper&) = delete;
+    FocusKeeper& operator=(const FocusKeeper&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_widget;
+};
 
 }  // namespace
 
@@ -47,6 +70,20 @@ void LessonHost::showLesson(Screen* loaded, bool activate)
                 w->grid()->setReadMarks(blocks);
         });
         wireLecturePage();
+        // The lecture's keys work the same from the panel; F2 goes back to the screen.
+        const auto key = [this](int code, auto act) {
+            connect(new QShortcut(QKeySequence(code), m_lesson.data()), &QShortcut::activated, this, act);
+        };
+        key(Qt::Key_F2, [this] {
+            if (MethodWindow* w = m_loadedWindow()) {
+                w->raise();
+                w->activateWindow();
+            }
+        });
+        key(Qt::Key_F3, [this] { copyPicture(); });
+        key(Qt::Key_F4, [this] { stepBack(); });
+        key(Qt::Key_F5, [this] { restart(); });
+        key(Qt::Key_Escape, [this] { stopPlaying(); });
     }
     if (m_lesson->followed() == nullptr)
         m_lesson->follow(loaded);
@@ -79,6 +116,8 @@ void LessonHost::wireLecturePage()
     });
     connect(page, &LecturePage::nextStepClicked, this, [this] { performNextStep(); });
     connect(page, &LecturePage::runToEndClicked, this, [this] { runToEnd(); });
+    connect(page, &LecturePage::readableToggled, this, [this](bool on) { setReadable(on); });
+    page->showReadable(m_readable);
 }
 
 void LessonHost::setScenario(std::vector<ScenarioStep> steps)
@@ -119,6 +158,22 @@ void LessonHost::beforeAction(const MethodWindow& window)
     }
 }
 
+void LessonHost::windowShown(MethodWindow& window)
+{
+    window.grid()->setReadable(m_readable);
+    if (m_lesson != nullptr && m_lesson->isVisible())
+        m_lesson->placeBeside(&window);
+}
+
+void LessonHost::setReadable(bool readable)
+{
+    m_readable = readable;
+    if (MethodWindow* w = m_loadedWindow())
+        w->grid()->setReadable(readable);
+    if (m_lesson != nullptr)
+        m_lesson->lecturePage()->showReadable(readable);
+}
+
 void LessonHost::restart()
 {
     const MethodWindow* w = m_loadedWindow();
@@ -147,7 +202,7 @@ void LessonHost::copyPicture()
     if (MethodWindow* w = m_loadedWindow()) {
         QGuiApplication::clipboard()->setPixmap(w->grab());
         if (m_lesson != nullptr)
-            m_lesson->lecturePage()->setStatus(tr("A picture of the method window is on the clipboard."));
+            m_lesson->lecturePage()->setStatus(tr("Copied: a picture of the method window is on the clipboard."));
     }
 }
 
@@ -169,6 +224,7 @@ void LessonHost::performNextStep()
 {
     if (m_busy)
         return;
+    const FocusKeeper keeper;
     m_busy = true;
     m_lecture.performNextStep();
     m_busy = false;
@@ -185,6 +241,7 @@ void LessonHost::runBatch()
 {
     if (m_busy)
         return;
+    const FocusKeeper keeper;
     m_busy = m_batching = true;
     QElapsedTimer clock;
     clock.start();

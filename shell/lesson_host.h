@@ -41,6 +41,11 @@ public:
     void showChanges(std::optional<std::size_t> row);
     // A user's Add, Next Block or Clear is about to reach the screen.
     void beforeAction(const MethodWindow& window);
+    // A method window was shown: the panel moves beside it, and it takes the lecture's settings.
+    void windowShown(MethodWindow& window);
+    // Cell text for a projector, on every method window.
+    void setReadable(bool readable);
+    bool isReadable() const { return m_readable; }
 
 private:
     void wireLecturePage();
@@ -57,4 +62,5 @@ private:
     // Inside a batch of Run to end.
     bool m_batching = false;
     std::optional<std::size_t> m_rowToShow;
+    bool m_readable = false;
 };

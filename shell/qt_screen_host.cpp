@@ -105,6 +105,7 @@ void QtScreenHost::showScreen(ScreenId screen)
         w->showCentred();
         w->raise();
         w->activateWindow();
+        m_lessons.windowShown(*w);
         m_lessons.follow(m_screens.at(screen).get());
     }
 }

@@ -48,13 +48,18 @@ DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
 
 void DiskGridWidget::render(const BlockDisk& disk)
 {
+    if (&disk != &m_shown)
+        m_shown = disk;
     for (int i = 0; i < BlockDisk::BLOCKS; ++i) {
         const BlockDisk::Cell& cell = disk.cell(i);
         BlockCellWidget* box = Block(i);
 
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, toQColor(cell.colour));
-        pal.setColor(QPalette::Text, cell.textColour ? toQColor(*cell.textColour) : palette().color(QPalette::Text));
+        const QColor text = m_readable ? toQColor(readableTextOn(cell.colour))
+            : cell.textColour          ? toQColor(*cell.textColour)
+                                       : palette().color(QPalette::Text);
+        pal.setColor(QPalette::Text, text);
         if (pal != box->palette())
             box->setPalette(pal);
 
@@ -70,7 +75,20 @@ void DiskGridWidget::setReadMarks(std::vector<int> blocks)
     std::erase_if(blocks, [](int b) { return b < 0 || b >= BlockDisk::BLOCKS; });
     if (blocks == m_marks)
         return;
+    for (const int b : m_marks)
+        Block(b)->setReadOrder(0);
     m_marks = std::move(blocks);
+    for (std::size_t order = 0; order < m_marks.size(); ++order)
+        Block(m_marks[order])->setReadOrder(static_cast<int>(order) + 1);
+    update();
+}
+
+void DiskGridWidget::setReadable(bool readable)
+{
+    if (readable == m_readable)
+        return;
+    m_readable = readable;
+    render(m_shown);
     update();
 }
 
@@ -84,11 +102,20 @@ QRect badgeBelow(const QRect& cell) { return {cell.left(), cell.bottom() + 3, ce
 void DiskGridWidget::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
+    QFont cellFont = font();
+    if (m_readable) {
+        cellFont.setBold(true);
+        cellFont.setPointSizeF(cellFont.pointSizeF() * 1.25);
+    }
     for (int i = 0; i < BlockDisk::BLOCKS; ++i) {
-        if (event->region().intersects(B(i)->geometry()))
+        if (event->region().intersects(B(i)->geometry())) {
+            p.setFont(font());
             drawBlockNumber(p, *B(i));
-        if (event->region().intersects(Block(i)->geometry()))
+        }
+        if (event->region().intersects(Block(i)->geometry())) {
+            p.setFont(cellFont);
             drawBlockCell(p, *Block(i));
+        }
     }
     if (m_marks.empty())
         return;

@@ -31,6 +31,11 @@ public:
     void setReadMarks(std::vector<int> blocks);
     const std::vector<int>& readMarks() const { return m_marks; }
 
+    // For a projector: cell text in black or white, whichever reads better on the cell, and larger.
+    // Off, the cells show the disk's own text colours.
+    void setReadable(bool readable);
+    bool isReadable() const { return m_readable; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -38,6 +43,8 @@ private:
     std::array<BlockCellWidget*, BlockDisk::BLOCKS> m_cells{};
     std::array<BlockNumberWidget*, BlockDisk::BLOCKS> m_labels{};
     std::vector<int> m_marks;
+    bool m_readable = false;
+    BlockDisk m_shown;
 };
 
 // A read mark as the grid draws it: a ring on the cell's edge and, just below the cell, its place in
