@@ -15,8 +15,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -65,7 +67,16 @@ CompareWindow::CompareWindow(std::optional<std::uint64_t> seed, QWidget* parent)
     setObjectName(QStringLiteral("compareWindow"));
     setWindowTitle(tr("Compare"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    auto* layout = new QVBoxLayout(this);
+    // On a small or scaled screen the window scrolls rather than squeezing its disks and chart.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("compareScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    outer->addWidget(scroll);
+    m_content = new QWidget;
+    auto* layout = new QVBoxLayout(m_content);
 
     auto* top = new QHBoxLayout;
     layout->addLayout(top);
@@ -166,6 +177,8 @@ CompareWindow::CompareWindow(std::optional<std::uint64_t> seed, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(close);
 
+    scroll->setWidget(m_content);
+
     connect(add, &QPushButton::clicked, this, [this] {
         addRow({}, {});
         m_workload->setFocus();
@@ -183,7 +196,7 @@ CompareWindow::CompareWindow(std::optional<std::uint64_t> seed, QWidget* parent)
             choose(file, workload[static_cast<std::size_t>(file)].length - 1);
     });
     connect(m_block, &QSpinBox::valueChanged, this, [this] { refresh(); });
-    connect(copyPicture, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setPixmap(grab()); });
+    connect(copyPicture, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setPixmap(m_content->grab()); });
     connect(copyTable, &QPushButton::clicked, this, &CompareWindow::copyTable);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
@@ -334,6 +347,12 @@ void CompareWindow::copyTable()
 {
     const auto file = static_cast<std::size_t>(std::max(m_file->currentIndex(), 0));
     QGuiApplication::clipboard()->setText(text(tabSeparated(comparisonTable(m_comparison, file, m_block->value()))));
+}
+
+QSize CompareWindow::sizeHint() const
+{
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return m_content->sizeHint() + QSize(bar, bar);
 }
 
 void CompareWindow::showBeside(const QWidget* window)

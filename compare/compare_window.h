@@ -36,6 +36,8 @@ public:
     SmallDiskWidget* disk(ScreenId method) const;
     // Beside the given window where there is room, or brought to the front.
     void showBeside(const QWidget* window);
+    // What it shows, whole, with room for scroll bars.
+    QSize sizeHint() const override;
 
 signals:
     // "Files of the screen" asks for the files of the screen on show; setWorkload answers.
@@ -48,6 +50,7 @@ private:
     void copyTable();
 
     Comparison m_comparison;
+    QWidget* m_content = nullptr;  // everything, in a scroll area
     QTableWidget* m_workload = nullptr;
     QLabel* m_problem = nullptr;
     std::array<SmallDiskWidget*, COMPARED_METHODS.size()> m_disks{};
