@@ -36,7 +36,7 @@ ReadPage::ReadPage()
     m_whole = new AnswerLabel(tr("Reading the whole file"), "lessonWhole");
     m_note = new AnswerLabel(tr("What the file holds"), "lessonNote");
     form->addRow(tr("&File:"), m_file);
-    form->addRow(tr("&Block:"), m_block);
+    form->addRow(tr("Bl&ock:"), m_block);
     form->addRow(QString(), m_clearPick);
     form->addRow(m_rule);
     form->addRow(tr("Reads:"), m_path);

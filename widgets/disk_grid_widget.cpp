@@ -7,8 +7,11 @@
 
 namespace {
 
-constexpr int PITCH = 600;  // twips between neighbouring cells
-constexpr int CELL_LEFT = 1560;
+using form_layout::CELL_HEIGHT;
+using form_layout::CELL_LEFT;
+using form_layout::CELL_WIDTH;
+using form_layout::NUMBER_SIZE;
+using form_layout::PITCH;
 // Room below the last row for the read marks' numbers.
 constexpr int MARK_MARGIN = 270;
 constexpr int RING = 2;  // pixels of a read mark's ring
@@ -21,8 +24,8 @@ DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("diskGrid"));
     setAccessibleName(QStringLiteral("Disk"));
     setAttribute(Qt::WA_NoSystemBackground);
-    const int right = CELL_LEFT + PITCH * (BlockDisk::COLUMNS - 1) + 375;
-    const int bottom = TOP + PITCH * (BlockDisk::BLOCKS / BlockDisk::COLUMNS - 1) + 285;
+    const int right = CELL_LEFT + PITCH * (BlockDisk::COLUMNS - 1) + CELL_WIDTH;
+    const int bottom = TOP + PITCH * (BlockDisk::BLOCKS / BlockDisk::COLUMNS - 1) + CELL_HEIGHT;
     setGeometry(
         twipsToPixels(LEFT), twipsToPixels(TOP), twipsToPixels(right - LEFT), twipsToPixels(bottom + MARK_MARGIN - TOP));
 
@@ -33,13 +36,13 @@ DiskGridWidget::DiskGridWidget(QWidget* parent) : QWidget(parent)
         const int top = PITCH * row;
 
         auto* label = new BlockNumberWidget(i, this);
-        label->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(255), twipsToPixels(255));
+        label->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(NUMBER_SIZE), twipsToPixels(NUMBER_SIZE));
         m_labels.at(static_cast<std::size_t>(i)) = label;
 
         // The texts are written by the program and never read back, so the user cannot edit them.
         auto* cell = new BlockCellWidget(i, this);
         cell->setGeometry(
-            twipsToPixels(CELL_LEFT - LEFT + left), twipsToPixels(top), twipsToPixels(375), twipsToPixels(285));
+            twipsToPixels(CELL_LEFT - LEFT + left), twipsToPixels(top), twipsToPixels(CELL_WIDTH), twipsToPixels(CELL_HEIGHT));
         m_cells.at(static_cast<std::size_t>(i)) = cell;
     }
     for (int i = 1; i < BlockDisk::BLOCKS; ++i)

@@ -2,6 +2,7 @@
 
 #include "widgets/block_cell_widget.h"
 #include "core/block_disk.h"
+#include "core/form_layout.h"
 
 #include <QWidget>
 
@@ -14,8 +15,8 @@ class DiskGridWidget final : public QWidget {
     Q_OBJECT
 public:
     // Left and top of label B(0), the grid's top-left corner on the form, in twips.
-    static constexpr int LEFT = 1320;
-    static constexpr int TOP = 3480;
+    static constexpr int LEFT = form_layout::GRID_LEFT;
+    static constexpr int TOP = form_layout::GRID_TOP;
 
     explicit DiskGridWidget(QWidget* parent = nullptr);
 
