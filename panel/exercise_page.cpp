@@ -26,6 +26,7 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
     m_answerText->setObjectName(QStringLiteral("exerciseAnswer"));
     m_answerText->setAccessibleName(tr("Your answer"));
     m_answerChoice = new QComboBox;
+    keepNameStable(m_answerChoice);
     m_answerChoice->setObjectName(QStringLiteral("exerciseChoice"));
     m_answerChoice->setAccessibleName(tr("Your answer"));
     m_answerInput = new QStackedWidget;

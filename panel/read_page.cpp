@@ -23,6 +23,7 @@ ReadPage::ReadPage()
 {
     auto* form = new QFormLayout(this);
     m_file = new QComboBox;
+    keepNameStable(m_file);
     m_file->setObjectName(QStringLiteral("lessonFile"));
     m_file->setAccessibleName(tr("File to read"));
     m_file->setPlaceholderText(tr("(pick a listed file)"));

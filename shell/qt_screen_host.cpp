@@ -102,9 +102,14 @@ void QtScreenHost::showScreen(ScreenId screen)
 {
     if (MethodWindow* w = m_windows[screen].data()) {
         useApplicationIconAfterFirstFrame(w);
+        // A screen that a scenario step opens leaves the focus in the panel, where the teacher is.
+        const LessonPanel* panel = m_lessons.lesson();
+        const bool teacherInPanel = panel != nullptr && QApplication::activeWindow() == panel;
+        w->setAttribute(Qt::WA_ShowWithoutActivating, teacherInPanel);
         w->showCentred();
         w->raise();
-        w->activateWindow();
+        if (!teacherInPanel)
+            w->activateWindow();
         m_lessons.windowShown(*w);
         m_lessons.follow(m_screens.at(screen).get());
     }

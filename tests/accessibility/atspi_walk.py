@@ -491,6 +491,7 @@ def lesson():
     reads = until("the reads answered", lambda: find(panel, "label", "Disk reads")
                   if (find(panel, "label", "Disk reads").description or "").startswith("2 disk reads") else None)
     check(reads is not None, "the answer is not in the description of 'Disk reads'")
+    check(find(panel, "combo box", "File to read") is not None, "the file box is not named 'File to read' once chosen")
     marked = [n.name for _, n in nodes(find(window, "panel", "Disk")) if "read" in (n.description or "")]
     check(len(marked) == 2, "cells whose description tells the read: %s" % marked)
     keys("F5")  # Restart, from the panel
