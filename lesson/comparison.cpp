@@ -4,7 +4,7 @@
 #include "core/screen.h"
 #include "core/share.h"
 #include "lesson/free_space.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 
 #include <algorithm>
 #include <charconv>

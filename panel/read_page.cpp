@@ -43,6 +43,11 @@ ReadPage::ReadPage()
     form->addRow(tr("Reads:"), m_path);
     form->addRow(tr("Whole file:"), m_whole);
     form->addRow(m_note);
+    auto* compare = new QPushButton(tr("Compare the &methods... (F6)"));
+    compare->setObjectName(QStringLiteral("lessonCompare"));
+    compare->setAccessibleName(tr("Compare the methods"));
+    form->addRow(compare);
+    connect(compare, &QPushButton::clicked, this, &ReadPage::compareClicked);
     connect(m_file, &QComboBox::currentIndexChanged, this, [this] { answer(); });
     connect(m_block, &QSpinBox::valueChanged, this, [this] { answer(); });
     connect(m_clearPick, &QPushButton::clicked, this, [this] { pick(-1, 0); });

@@ -94,6 +94,8 @@ void LessonHost::showLesson(Screen* loaded, bool activate)
         key(Qt::Key_F4, [this] { stepBack(); });
         key(Qt::Key_F5, [this] { restart(); });
         key(Qt::Key_Escape, [this] { stopPlaying(); });
+        key(Qt::Key_F6, [this] { emit compareRequested(); });
+        connect(m_lesson.data(), &LessonPanel::compareRequested, this, &LessonHost::compareRequested);
     }
     if (m_lesson->followed() == nullptr)
         m_lesson->follow(loaded);

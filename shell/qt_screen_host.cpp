@@ -8,7 +8,7 @@
 #include "panel/lesson_panel.h"
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 #include "widgets/backdrop_widget.h"
 #include "widgets/beside.h"
 
@@ -40,6 +40,7 @@ QtScreenHost::QtScreenHost(Share& share) : QtScreenHost(share, makeSystemRegistr
 QtScreenHost::QtScreenHost(Share& share, std::unique_ptr<Registry> registry, std::unique_ptr<ProgramStarter> starter)
     : m_share(share), m_registry(std::move(registry)), m_starter(std::move(starter))
 {
+    connect(&m_lessons, &LessonHost::compareRequested, this, [this] { showCompare(); });
 }
 
 QtScreenHost::~QtScreenHost()

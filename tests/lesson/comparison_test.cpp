@@ -1,7 +1,7 @@
 #include "core/random_stream.h"
 #include "core/screen.h"
 #include "lesson/comparison.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 
 #include "support/printers.h"
 #include "support/recording_sink.h"

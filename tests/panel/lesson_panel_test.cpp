@@ -1,3 +1,4 @@
+#include "compare/compare_window.h"
 #include "core/screen.h"
 #include "lesson/reading.h"
 #include "panel/lesson_panel.h"
@@ -164,6 +165,9 @@ private slots:
         QTest::keyClick(panel, Qt::Key_F3);
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());
         QVERIFY(answer("lectureStatus")->accessibleDescription().startsWith(QStringLiteral("Copied")));
+        QVERIFY(host().compare() == nullptr);
+        QTest::keyClick(panel, Qt::Key_F6);
+        QVERIFY(host().compare() != nullptr && host().compare()->isVisible());
     }
 
     void thePanelFollowsTheScreensAndNeverKeepsTheProgramRunning()
