@@ -1,5 +1,7 @@
 #include "core/screen.h"
 #include "lesson/reading.h"
+#include "lesson/exercise_session.h"
+#include "panel/exercise_page.h"
 #include "panel/lesson_panel.h"
 #include "panel/read_page.h"
 #include "widgets/block_cell_widget.h"
@@ -9,6 +11,7 @@
 #include "support/running_program.h"
 #include "support/window_testing.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -92,6 +95,45 @@ private slots:
         QCOMPARE(w->grid()->readMarks(), path->blocks);
         panel->readPage()->pick(-1, 0);
         QVERIFY(w->grid()->readMarks().empty());
+    }
+
+    void anExerciseRefusesWhatIsNotAnAnswerAndGivesASecondTry()
+    {
+        placeOnIndexedL(QStringLiteral("notes"), QStringLiteral("20"));
+        host().showLesson();
+        ExercisePage* page = host().lesson()->exercisePage();
+        auto* answerBox = page->findChild<QLineEdit*>(QStringLiteral("exerciseAnswer"));
+        page->askAnother();
+        const Question question = *host().lecture().exercises().question();
+        QVERIFY(question.form != Question::Form::Choice);
+        const QString score = answer("exerciseScore")->text();
+        for (const char* refused : {"", "abc", "-1", "3,"}) {
+            answerBox->setText(QString::fromLatin1(refused));
+            QTest::keyClick(answerBox, Qt::Key_Return);
+            QVERIFY2(!answer("exerciseVerdict")->text().isEmpty(), refused);
+            QVERIFY(answer("exerciseWorking")->text().isEmpty());
+            QCOMPARE(answer("exerciseScore")->text(), score);
+        }
+        answerBox->setText(QString::fromStdString(question.answer + (question.form == Question::Form::Blocks ? ", 0" : "0")));
+        QTest::keyClick(answerBox, Qt::Key_Return);
+        QVERIFY(answer("exerciseVerdict")->text().startsWith(QStringLiteral("Not yet: try once more.")));
+        QVERIFY(answer("exerciseWorking")->text().isEmpty());
+        answerBox->setText(QString::fromStdString(question.answer));
+        QTest::keyClick(answerBox, Qt::Key_Return);
+        QCOMPARE(answer("exerciseWorking")->text(), QString::fromStdString(question.working));
+        QCOMPARE(answer("exerciseScore")->text(), QStringLiteral("Questions tried: 1, answered right: 1"));
+
+        // Enter on a list of choices checks it too; ticked, the answer comes at the first try.
+        page->findChild<QCheckBox*>(QStringLiteral("exerciseFirstTry"))->setChecked(true);
+        window(ScreenId::IndexedL)->findChild<QLineEdit*>(QStringLiteral("txLenght"))->setText(QStringLiteral("x"));
+        page->findChild<QCheckBox*>(QStringLiteral("exerciseAboutAdd"))->setChecked(true);
+        for (int n = 0; n < 100 && host().lecture().exercises().question()->form != Question::Form::Choice; ++n)
+            page->askAnother();
+        auto* choices = page->findChild<QComboBox*>(QStringLiteral("exerciseChoice"));
+        choices->setCurrentIndex(0);  // placing the file, which is wrong for a length of "x"
+        QTest::keyClick(choices, Qt::Key_Return);
+        QVERIFY(answer("exerciseVerdict")->text().startsWith(QStringLiteral("Not quite")));
+        QVERIFY(!answer("exerciseWorking")->text().isEmpty());
     }
 
     void thePanelFollowsTheScreensAndNeverKeepsTheProgramRunning()
