@@ -41,6 +41,9 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     m_steps->setSelectionMode(QAbstractItemView::NoSelection);
     m_performStep = button(tr("&Next step"), "lectureNextStep", tr("Next step"));
     m_runToEnd = button(tr("Run to &end"), "lectureRunToEnd", tr("Run to end"));
+    m_note = answerLabel(tr("Note on the next step"), "lectureNote");
+    auto* save = button(tr("Sa&ve as scenario…"), "lectureSave", tr("Save as scenario"));
+    save->setToolTip(tr("Writes what was done since the start or the last Restart as a scenario file."));
 
     form->addRow(restart);
     form->addRow(stepBack);
@@ -50,8 +53,10 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     form->addRow(picture);
     form->addRow(m_status);
     form->addRow(tr("Scenario:"), m_steps);
+    form->addRow(m_note);
     form->addRow(m_performStep);
     form->addRow(m_runToEnd);
+    form->addRow(save);
 
     const auto showPace
         = [this] { m_paceText->setText(tr("a press every %1 s").arg(m_pace->value() / 10.0, 0, 'f', 1)); };
@@ -66,6 +71,7 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     connect(m_play, &QPushButton::clicked, this, &LecturePage::playClicked);
     connect(m_performStep, &QPushButton::clicked, this, &LecturePage::nextStepClicked);
     connect(m_runToEnd, &QPushButton::clicked, this, &LecturePage::runToEndClicked);
+    connect(save, &QPushButton::clicked, this, &LecturePage::saveClicked);
     showScenario();
 }
 
@@ -77,8 +83,10 @@ void LecturePage::showScenario()
 {
     m_steps->clear();
     m_bold = -1;
-    for (const ScenarioStep& step : m_lecture.scenario())
+    for (const ScenarioStep& step : m_lecture.scenario()) {
         m_steps->addItem(QString::fromStdString(step.text));
+        m_steps->item(m_steps->count() - 1)->setToolTip(QString::fromStdString(step.note));
+    }
     showProgress();
 }
 
@@ -90,6 +98,9 @@ void LecturePage::showProgress()
     const int next = static_cast<int>(m_lecture.nextStep());
     m_performStep->setEnabled(left);
     m_runToEnd->setEnabled(left);
+    const std::string& note = left ? scenario[static_cast<std::size_t>(next)].note : std::string();
+    m_note->setText(note.empty() ? QString() : tr("Note: %1").arg(QString::fromStdString(note)));
+    m_note->setVisible(!note.empty());
     // Only the two items that change, so that a long scenario costs the same at every step.
     if (next != m_bold) {
         for (const int i : {m_bold, next}) {

@@ -8,8 +8,8 @@ class QListWidget;
 class QPushButton;
 class QSlider;
 
-// "Lecture": Restart, Step back, Play on at a chosen pace, a picture for the slides, and the steps of
-// a scenario. Its buttons ask; whoever runs the lecture does it and says what came of it.
+// "Lecture": Restart, Step back, Play on at a chosen pace, a picture for the slides, the steps of
+// a scenario with the note of the next one, and Save as scenario. Its buttons ask; whoever runs the lecture does it and says what came of it.
 class LecturePage final : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +31,7 @@ signals:
     void paceChanged();
     void nextStepClicked();
     void runToEndClicked();
+    void saveClicked();
 
 private:
     const Lecture& m_lecture;
@@ -39,6 +40,7 @@ private:
     QLabel* m_paceText = nullptr;
     QLabel* m_status = nullptr;
     QListWidget* m_steps = nullptr;
+    QLabel* m_note = nullptr;  // the next step's
     QPushButton* m_performStep = nullptr;
     QPushButton* m_runToEnd = nullptr;
     int m_bold = -1;  // the step shown as next

@@ -1,6 +1,7 @@
 #include "core/screen.h"
 #include "lesson/reading.h"
 #include "lesson/exercise_session.h"
+#include "lesson/scenario_file.h"
 #include "panel/exercise_page.h"
 #include "panel/lesson_panel.h"
 #include "panel/read_page.h"
@@ -14,9 +15,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 class LessonPanelTest : public QObject {
     Q_OBJECT
@@ -163,6 +166,7 @@ class LectureControlsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RunningProgram> m_program;
+    QTemporaryDir m_dir;
 
     MethodWindow* window() const { return m_program->host.window(ScreenId::IndexedL); }
     const Screen& screen() const { return *m_program->host.screen(ScreenId::IndexedL); }
@@ -239,6 +243,37 @@ private slots:
         host.play(2000);
         QTest::keyClick(window(), Qt::Key_Escape);
         QVERIFY(!host.isPlaying());
+    }
+
+    void aSavedLectureReplaysToTheSameDiskAndIndexList()
+    {
+        type(QStringLiteral("lab report"), QStringLiteral("9"));
+        press("cmAdd");
+        while (window()->findChild<QPushButton*>(QStringLiteral("cmNext"))->isVisible())
+            press("cmNext");
+        window()->onRowClicked(1);
+        const QString path = QDir(m_dir.path()).filePath(QStringLiteral("lecture.txt"));
+        QVERIFY(m_program->host.lessons().saveScenario(path));
+        QVERIFY(m_program->host.lesson()->findChild<QLabel*>(QStringLiteral("lectureStatus"))->text().startsWith(
+            QStringLiteral("Saved")));
+        auto steps = std::get<std::vector<ScenarioStep>>(readScenarioFile(path.toStdString(), ScreenId::Contiguous));
+
+        RunningProgram again;
+        again.host.navigator().start(ScreenId::Contiguous);
+        again.host.setScenario(std::move(steps));
+        while (again.host.lecture().stepsLeft())
+            again.host.performNextStep();
+        const Screen& replayed = *again.host.screen(ScreenId::IndexedL);
+        QVERIFY(replayed.files() == screen().files());
+        const auto indexCells = [](const Screen& s) {
+            std::vector<std::vector<std::string>> cells;
+            for (const auto& row : s.form().list(Control::lvIndex).rows())
+                cells.push_back(row.cells);
+            return cells;
+        };
+        QVERIFY(!indexCells(screen()).empty());
+        QVERIFY(indexCells(replayed) == indexCells(screen()));
+        QVERIFY(!m_program->host.lessons().saveScenario(m_dir.path()));  // a folder is no file
     }
 
     void thePictureGoesToTheClipboard()
