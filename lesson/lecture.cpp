@@ -162,7 +162,20 @@ bool Lecture::performNextStep()
     const ScenarioStep& step = m_scenario[m_nextStep++];
     m_stepNote = step.note;
     if (step.kind == ScenarioStep::Kind::Screen) {
+        const std::size_t journaled = m_journal.size();
         m_stage.switchTo(step.screen);
+        // On the screen already: nothing was loaded, but the note is kept all the same.
+        if (m_journal.size() == journaled && !m_stepNote.empty()) {
+            ScenarioStep* last = m_journal.empty() ? nullptr : &m_journal.back();
+            if (last != nullptr && last->kind == ScenarioStep::Kind::Screen && last->screen == step.screen
+                && last->note.empty()) {
+                last->note = std::exchange(m_stepNote, {});
+            } else {
+                ScenarioStep kept = stepOf(ScenarioStep::Kind::Screen);
+                kept.screen = step.screen;
+                write(std::move(kept));
+            }
+        }
         m_stepNote.clear();
         return true;
     }

@@ -322,8 +322,12 @@ TEST(Lecture, ASavedLectureReplayedFromTheSameSeedGivesTheSameScreens)
 
     const std::string text = first.stage.lecture.savedScenario();
     EXPECT_NE(text.substr(0, text.find('\n')).find("--seed 7"), std::string::npos) << text;
+    // Replayed and saved again, it is the same file; a note on the screen it starts on is kept.
+    std::string noted = text;
+    noted.insert(noted.find("screen contiguous"), "# on the contiguous screen\n");
     Run second;
-    second.stage.lecture.setScenario(std::get<std::vector<ScenarioStep>>(readScenario(text, ScreenId::IndexedL)));
+    second.stage.lecture.seedWith(7);
+    second.stage.lecture.setScenario(std::get<std::vector<ScenarioStep>>(readScenario(noted, ScreenId::IndexedL)));
     second.before.clear();
     while (second.stage.lecture.stepsLeft()) {
         const auto& step = second.stage.lecture.scenario()[second.stage.lecture.nextStep()];
@@ -332,6 +336,7 @@ TEST(Lecture, ASavedLectureReplayedFromTheSameSeedGivesTheSameScreens)
         second.stage.lecture.performNextStep();
     }
     second.before.push_back(seen(second.stage.screen(), second.share, false));
+    EXPECT_EQ(second.stage.lecture.savedScenario(), noted);
     ASSERT_EQ(second.before.size(), first.before.size()) << text;
     for (std::size_t i = 0; i < first.before.size(); ++i)
         expectSame(first.before[i], second.before[i], "screen " + std::to_string(i) + " of\n" + text);
