@@ -67,33 +67,6 @@ std::string plural(int n, const std::string& one, const std::string& many)
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-// A nudge for a second try: where to look, not what to find.
-std::string hintFor(QuestionKind kind, const ScreenFacts& facts)
-{
-    switch (kind) {
-    case QuestionKind::ReadCount:
-    case QuestionKind::ReadPath:
-    case QuestionKind::HoldingBlock:
-        if (facts.index != IndexLayout::None)
-            return "Count the index blocks read on the way too; blocks of a file are counted from 0.";
-        if (facts.chained)
-            return "Each block names the next: every block before it in the chain is read on the way.";
-        return "The file's blocks lie side by side from its start block; they are counted from 0.";
-    case QuestionKind::WholeReads:
-        return facts.index != IndexLayout::None ? "Every block the file holds is read once, index blocks too."
-                                                : "Every block the file holds is read once.";
-    case QuestionKind::WholeJumps: return "A jump is a read of a block that is not the one right after the one before.";
-    case QuestionKind::AddAtStart:
-    case QuestionKind::PredictAdd: return "Add checks the name, then the numbers, then the blocks on the disk, in that order.";
-    case QuestionKind::LargestFile: return "Look for the longest run of white blocks.";
-    case QuestionKind::ChainEnd: return "Follow the numbers in the chain's cells to the one that shows -1.";
-    case QuestionKind::PressesLeft: return "Count the blocks still to place, index blocks too, and the press that ends it.";
-    case QuestionKind::IndexBlocksFor:
-    case QuestionKind::SecondLevelFor: return "Count how many data blocks one index block names.";
-    }
-    return {};
-}
-
 std::optional<Question> posed(QuestionKind kind, Screen& screen, Share& share, const Pick& pick)
 {
     if (!screen.isLoaded())
@@ -115,13 +88,14 @@ std::optional<Question> posed(QuestionKind kind, Screen& screen, Share& share, c
         const std::string where = "block " + std::to_string(pick.block) + " of " + fileName(*picked);
         const std::string working = readingWorking(screen, *picked, pick.block, path);
         if (kind == QuestionKind::HoldingBlock)
-            return numberQuestion(kind, "Which disk block holds " + where + "?", path.back(), working, {path.back()}, true);
+            return numberQuestion(
+                kind, "Which disk block holds " + where + "?", path.back(), working, {path.back()}, true);
         if (kind == QuestionKind::ReadCount)
             return numberQuestion(
                 kind, "How many disk reads reach " + where + "?", static_cast<long long>(path.size()), working, path);
         return Question{kind, Question::Form::Blocks,
-            "Which blocks are read, in order, to reach " + where + "? (numbers separated by commas)", {},
-            listed(path), -1, working, path, false, {}};
+            "Which blocks are read, in order, to reach " + where + "? (numbers separated by commas)", {}, listed(path),
+            -1, working, path, false, {}};
     }
     case QuestionKind::WholeReads:
     case QuestionKind::WholeJumps: {
@@ -131,8 +105,8 @@ std::optional<Question> posed(QuestionKind kind, Screen& screen, Share& share, c
         const std::string working = std::string("A reader of the whole file meets every block it holds once, in the "
                                                 "order the file keeps them")
             + (facts.index != IndexLayout::None ? ", index blocks before the data they name" : "")
-            + "; the head jumps wherever the next block is not the one right after. " + readPathText(whole.blocks) + "; "
-            + plural(whole.jumps, "jump", "jumps") + ".";
+            + "; the head jumps wherever the next block is not the one right after. " + readPathText(whole.blocks)
+            + "; " + plural(whole.jumps, "jump", "jumps") + ".";
         if (kind == QuestionKind::WholeReads) {
             return numberQuestion(kind, "Reading " + fileName(*picked) + " from start to end: how many disk reads?",
                 static_cast<long long>(whole.blocks.size()), working, whole.blocks);
@@ -195,7 +169,8 @@ std::optional<Question> posed(QuestionKind kind, Screen& screen, Share& share, c
             presses,
             std::string("Each press places one block")
                 + (facts.index != IndexLayout::None ? ", index blocks included," : "")
-                + " and the press after the last block ends the placement: " + plural(blocks, "block is", "blocks are") + " still to place, so " + plural(presses, "press.", "presses."));
+                + " and the press after the last block ends the placement: " + plural(blocks, "block is", "blocks are")
+                + " still to place, so " + plural(presses, "press.", "presses."));
     }
     case QuestionKind::IndexBlocksFor: {
         if (facts.index != IndexLayout::Chained || pick.length < 1)
@@ -206,9 +181,9 @@ std::optional<Question> posed(QuestionKind kind, Screen& screen, Share& share, c
             "How many index blocks (directory rows) will a file of " + std::to_string(pick.length) + " blocks take?",
             index,
             "Each index block names " + per + " data blocks and the next index block, so " + std::to_string(pick.length)
-                + " data blocks need " + std::to_string(pick.length) + " / " + per + " rounded up = "
-                + plural(index, "index block", "index blocks") + ": " + std::to_string(pick.length + index)
-                + " blocks in all.");
+                + " data blocks need " + std::to_string(pick.length) + " / " + per
+                + " rounded up = " + plural(index, "index block", "index blocks") + ": "
+                + std::to_string(pick.length + index) + " blocks in all.");
     }
     case QuestionKind::SecondLevelFor: {
         if (facts.index != IndexLayout::TwoLevel || pick.length < 1)
@@ -227,8 +202,8 @@ std::optional<Question> posed(QuestionKind kind, Screen& screen, Share& share, c
         if (screen.mode() != Mode::Idle)
             return std::nullopt;
         const EntryForm& fields = screen.form().fields;
-        const AddRequest request{fields.text(Control::txFile),
-            facts.takesStart ? fields.text(Control::txStart) : "", fields.text(Control::txLenght)};
+        const AddRequest request{fields.text(Control::txFile), facts.takesStart ? fields.text(Control::txStart) : "",
+            fields.text(Control::txLenght)};
         const auto outcome = tryAdd(screen, share, request);
         if (!outcome)
             return std::nullopt;
@@ -250,8 +225,9 @@ std::vector<QuestionKind> kindsFor(const Screen& screen, bool aboutAdd)
     const ScreenFacts& facts = factsOf(screen.id());
     const auto& files = screen.files();
     if (std::any_of(files.begin(), files.end(), [](const FileRecord& f) { return !dataBlocksOf(f).empty(); })) {
-        kinds.insert(kinds.end(), {QuestionKind::ReadCount, QuestionKind::ReadPath, QuestionKind::HoldingBlock,
-                                      QuestionKind::WholeReads, QuestionKind::WholeJumps});
+        kinds.insert(kinds.end(),
+            {QuestionKind::ReadCount, QuestionKind::ReadPath, QuestionKind::HoldingBlock, QuestionKind::WholeReads,
+                QuestionKind::WholeJumps});
     }
     if (facts.oneRun)
         kinds.insert(kinds.end(), {QuestionKind::AddAtStart, QuestionKind::LargestFile});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/screen_table.h"
+
 #include <string>
 #include <vector>
 
@@ -32,3 +34,7 @@ struct Question {
     bool isBlock = false;              // Number only: the answer is a block number, not a count
     std::string hint;                  // for a second try, without giving the answer away
 };
+
+// A nudge for a second try at a question of this kind on a screen with these facts: where to look,
+// not what to find.
+std::string hintFor(QuestionKind kind, const ScreenFacts& facts);

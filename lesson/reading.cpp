@@ -116,7 +116,8 @@ std::string readingWorking(const Screen& screen, const FileRecord& file, int k, 
         }
         if (!chain.empty())
             through.push_back("the " + std::to_string(chain.size()) + (chain.size() == 1 ? " block" : " blocks")
-                + " before it in the chain, each naming the next, from the start block " + std::to_string(chain.front()));
+                + " before it in the chain, each naming the next, from the start block "
+                + std::to_string(chain.front()));
         how += " is reached through " + through.front() + (through.size() > 1 ? " and " + through.back() : "")
             + ", then the block itself, disk block " + target;
     }

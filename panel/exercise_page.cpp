@@ -139,7 +139,8 @@ bool ExercisePage::check(const std::string& answer)
         return true;
     }
     if (!attempt->ended) {
-        tellAgain(tr("Not yet: try once more.") + (attempt->hint.empty() ? QString() : QLatin1Char(' ') + text(attempt->hint)));
+        tellAgain(tr("Not yet: try once more.")
+            + (attempt->hint.empty() ? QString() : QLatin1Char(' ') + text(attempt->hint)));
         return true;
     }
     const Question& question = *m_session.question();

@@ -9,7 +9,8 @@ class QPushButton;
 class QSlider;
 
 // "Lecture": Restart, Step back, Play on at a chosen pace, a picture for the slides, the steps of
-// a scenario with the note of the next one, and Save as scenario. Its buttons ask; whoever runs the lecture does it and says what came of it.
+// a scenario with the note of the next one, and Save as scenario. Its buttons ask; whoever runs the
+// lecture does it and says what came of it.
 class LecturePage final : public QWidget {
     Q_OBJECT
 public:

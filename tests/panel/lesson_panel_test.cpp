@@ -1,6 +1,6 @@
 #include "core/screen.h"
-#include "lesson/reading.h"
 #include "lesson/exercise_session.h"
+#include "lesson/reading.h"
 #include "lesson/scenario_file.h"
 #include "panel/exercise_page.h"
 #include "panel/lesson_panel.h"
@@ -117,7 +117,8 @@ private slots:
             QVERIFY(answer("exerciseWorking")->text().isEmpty());
             QCOMPARE(answer("exerciseScore")->text(), score);
         }
-        answerBox->setText(QString::fromStdString(question.answer + (question.form == Question::Form::Blocks ? ", 0" : "0")));
+        answerBox->setText(
+            QString::fromStdString(question.answer + (question.form == Question::Form::Blocks ? ", 0" : "0")));
         QTest::keyClick(answerBox, Qt::Key_Return);
         QVERIFY(answer("exerciseVerdict")->text().startsWith(QStringLiteral("Not yet: try once more.")));
         QVERIFY(answer("exerciseWorking")->text().isEmpty());
@@ -254,8 +255,10 @@ private slots:
         window()->onRowClicked(1);
         const QString path = QDir(m_dir.path()).filePath(QStringLiteral("lecture.txt"));
         QVERIFY(m_program->host.lessons().saveScenario(path));
-        QVERIFY(m_program->host.lesson()->findChild<QLabel*>(QStringLiteral("lectureStatus"))->text().startsWith(
-            QStringLiteral("Saved")));
+        QVERIFY(m_program->host.lesson()
+                    ->findChild<QLabel*>(QStringLiteral("lectureStatus"))
+                    ->text()
+                    .startsWith(QStringLiteral("Saved")));
         auto steps = std::get<std::vector<ScenarioStep>>(readScenarioFile(path.toStdString(), ScreenId::Contiguous));
 
         RunningProgram again;
