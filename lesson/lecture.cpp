@@ -27,6 +27,10 @@ void Lecture::screenLoaded(ScreenId screen)
 {
     m_history.clear();
     m_playing = false;
+    // A screen left before anything was done on it holds nothing that its next load does not set
+    // again, so only the last of a run of switches is kept: many switches cost no memory.
+    if (!m_journal.empty() && m_journal.back().kind == ScenarioStep::Kind::Screen && m_journal.back().note.empty())
+        m_journal.pop_back();
     ScenarioStep step = stepOf(ScenarioStep::Kind::Screen);
     step.screen = screen;
     write(std::move(step));

@@ -74,8 +74,10 @@ TEST(StepBack, UndoesEveryKindOfActionOnEveryScreenSoThatRepeatingItRepeatsItsRe
         Control control;
     };
     const std::vector<Case> cases{
-        {"an Add that places", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "b", "20", "9"); }, Control::cmAdd},
-        {"an Add that is refused", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "", "x", "99"); }, Control::cmAdd},
+        {"an Add that places", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "b", "20", "9"); },
+            Control::cmAdd},
+        {"an Add that is refused", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "", "x", "99"); },
+            Control::cmAdd},
         {"a Next Block", [](Screen& s) { add(s, "a", "5", "9"); }, [](Screen& s) { next(s); }, Control::cmNext},
         {"a Clear", [](Screen& s) { add(s, "a", "5", "1"); }, [](Screen& s) { s.clear(); }, Control::cmClear},
     };
@@ -248,10 +250,11 @@ TEST(Scenario, ReadsEveryActionAndNamesTheFirstLineItCannotRead)
 
 TEST(Scenario, WrittenStepsReadBackAsTheyWereWithTheirNotes)
 {
-    const auto read = readScenario("# heading, passed over\n\nscreen contiguous\n# two lines\n# of a note\n"
-                                   "add \"lab report\" \"\" 5\nadd \"\\\"q\" \"a\\\\\"b\" x\nnext 3\n# placed\nnext all\n"
-                                   "row 2\nscreen indexed\nadd \"\" \" 7\"\nclear\n",
-        ScreenId::IndexedL);
+    const auto read
+        = readScenario("# heading, passed over\n\nscreen contiguous\n# two lines\n# of a note\n"
+                       "add \"lab report\" \"\" 5\nadd \"\\\"q\" \"a\\\\\"b\" x\nnext 3\n# placed\nnext all\n"
+                       "row 2\nscreen indexed\nadd \"\" \" 7\"\nclear\n",
+            ScreenId::IndexedL);
     const auto& steps = std::get<std::vector<ScenarioStep>>(read);
     EXPECT_EQ(steps[0].note, "");
     EXPECT_EQ(steps[1].note, "two lines of a note");
@@ -267,7 +270,8 @@ TEST(Scenario, WrittenStepsReadBackAsTheyWereWithTheirNotes)
             << a.text << " / " << b.text;
     }
     // Presses in a row are one line; a note starts a line of its own.
-    const auto presses = std::get<std::vector<ScenarioStep>>(readScenario("next\nnext\nnext 2\n# on\nnext", ScreenId::Linked));
+    const auto presses
+        = std::get<std::vector<ScenarioStep>>(readScenario("next\nnext\nnext 2\n# on\nnext", ScreenId::Linked));
     EXPECT_EQ(writeScenario(presses, ScreenId::Linked), "next 4\n# on\nnext\n");
 }
 
@@ -288,6 +292,9 @@ TEST(Lecture, ASavedLectureReplayedFromTheSameSeedGivesTheSameScreens)
     first.stage.lecture.seedWith(7);
     add(first.stage.screen(), "lost", "0", "4");  // before the Restart: not saved
     first.stage.lecture.restart(std::nullopt);
+    first.stage.switchTo(ScreenId::Linked);  // switches with nothing done between them are one
+    first.stage.switchTo(ScreenId::Contiguous);
+    EXPECT_EQ(first.stage.lecture.journal().size(), 1U);
     // As a window does it: the fields typed, then the lecture told, then the button pressed.
     const auto act = [&](Control control, std::vector<std::string> typed = {}) {
         Screen& screen = first.stage.screen();
@@ -311,8 +318,7 @@ TEST(Lecture, ASavedLectureReplayedFromTheSameSeedGivesTheSameScreens)
     for (int n = 0; n < 4; ++n)
         act(Control::cmNext);
     first.stage.lecture.play();
-    while (first.stage.lecture.tick()) {
-    }
+    while (first.stage.lecture.tick()) {}
     first.stage.lecture.rowClicked(1);
     first.stage.screen().clickRow(1);
     first.switchTo(ScreenId::Linked);
