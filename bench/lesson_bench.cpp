@@ -1,6 +1,7 @@
 #include "bench_support.h"
 #include "core/random_stream.h"
 #include "indexed/indexed_screen.h"
+#include "lesson/comparison.h"
 #include "lesson/free_space.h"
 #include "panel/lesson_panel.h"
 #include "panel/read_page.h"
@@ -65,6 +66,23 @@ void pickAndRedrawTheOverlay(benchmark::State& state)
 }
 BENCHMARK(pickAndRedrawTheOverlay)->Unit(benchmark::kMicrosecond);
 
+// Place and the table of the Compare window: eight files of eight blocks fill the contiguous and
+// linked disks; the indexed disks take what fits and refuse the rest.
+void compareAFullDisk(benchmark::State& state)
+{
+    Workload workload;
+    for (int i = 0; i < 8; ++i)
+        workload.push_back({"f" + std::to_string(i), 8});
+    Comparison comparison;
+    for (auto _ : state) {
+        comparison.place(workload);
+        benchmark::DoNotOptimize(tabSeparated(comparisonTable(comparison, 0, 7)));
+        for (const ScreenId method : COMPARED_METHODS)
+            benchmark::DoNotOptimize(comparison.readsByBlock(method, 0));
+    }
+}
+BENCHMARK(compareAFullDisk)->Unit(benchmark::kMicrosecond);
+
 // Step back with ten thousand actions behind it: the screen restored and the stream rewound past
 // every value those actions drew.
 void stepBackAfterTenThousandActions(benchmark::State& state)
@@ -109,13 +127,16 @@ void runToEndOfTenThousandSteps(benchmark::State& state)
     Share share(stream);
     QtScreenHost host(share);
     host.navigator().start(ScreenId::IndexedL);
-    std::vector<ScenarioStep> steps(10000);
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        steps[i].kind = i % 2 == 0 ? ScenarioStep::Kind::Add : ScenarioStep::Kind::Clear;
-        steps[i].name = "f";
-        steps[i].length = "3";
-        steps[i].text = i % 2 == 0 ? "add f 3" : "clear";
-    }
+    ScenarioStep add;
+    add.kind = ScenarioStep::Kind::Add;
+    add.name = std::string(1, 'f');
+    add.length = std::to_string(3);
+    add.text = "add " + add.name + " " + add.length;
+    ScenarioStep clear;
+    clear.kind = ScenarioStep::Kind::Clear;
+    std::vector<ScenarioStep> steps;
+    for (int i = 0; i < 5000; ++i)
+        steps.insert(steps.end(), {add, clear});
     host.showLesson(false);
     for (auto _ : state) {
         host.setScenario(steps);

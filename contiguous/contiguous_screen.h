@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/form_layout.h"
 #include "core/screen.h"
 
 // The contiguous screen: every file takes one unbroken run of blocks, given by start and length,
 // placed whole by Add.
 class ContiguousScreen : public Screen {
 public:
-    static constexpr int DIRECTORY_WIDTH = 3495;  // twips
+    static constexpr int DIRECTORY_WIDTH = form_layout::CONTIGUOUS.directory.width;  // twips
 
     explicit ContiguousScreen(Share& share) : Screen(ScreenId::Contiguous, share) {}
 

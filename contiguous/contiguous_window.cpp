@@ -10,9 +10,8 @@
 
 ContiguousWindow::ContiguousWindow(Screen& screen) : MethodWindow(screen)
 {
-    auto* Frame1 = EntryFrameWidget::withStart(client());
-    addEntryFrame(Frame1, 6360, 120, 3495, 1335);
-    ReportListWidget* lvDirectory = addDirectory(6360, ContiguousScreen::DIRECTORY_WIDTH);
+    EntryFrameWidget* Frame1 = addEntryFrame();
+    ReportListWidget* lvDirectory = addDirectory();
     chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txStart), Frame1->field(Control::txLenght),
         Frame1->cmAdd(), lvDirectory, grid()->Block(0)});
     chainTabOrder({grid()->Block(BlockDisk::BLOCKS - 1), Frame1->cmClear()});

@@ -26,3 +26,10 @@ struct FileColour {
     constexpr ColourValue packed() const { return packColour(R, G, B); }
     friend constexpr bool operator==(const FileColour&, const FileColour&) = default;
 };
+
+// How light a colour looks, from 0 (black) to 1 (white): the relative luminance of sRGB.
+double relativeLuminance(ColourValue c);
+// The contrast ratio of two colours, from 1 to 21.
+double contrastRatio(ColourValue a, ColourValue b);
+// Black or white, whichever reads better on the background: at least 4.5 to 1 on any colour.
+ColourValue readableTextOn(ColourValue background);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/form_layout.h"
 #include "core/screen.h"
 #include "indexed/index_scheme.h"
 #include "indexed/indexed_state.h"
@@ -14,8 +15,8 @@
 // make up the index tables, go with the form.
 class IndexedScreen : public Screen {
 public:
-    static constexpr int DIRECTORY_WIDTH = 4455;  // twips
-    static constexpr int INDEX_WIDTH = 2535;
+    static constexpr int DIRECTORY_WIDTH = form_layout::INDEXED.directory.width;  // twips
+    static constexpr int INDEX_WIDTH = form_layout::INDEXED.index->width;
     // fileCount stays within 16 bits: once every number is given, Add asks for a Clear.
     static constexpr std::int32_t MAX_FILE_COUNT = 32767;
 

@@ -28,12 +28,13 @@ IndexedWindow::IndexedWindow(Screen& screen) : MethodWindow(screen)
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2->setAccessibleName(text(facts.schemeName));
-    place(Frame2, 120, 1200, 5895, 975);
+    const form_layout::SchemeFrame& scheme = formLayout().scheme.value();
+    place(Frame2, scheme.frame);
     auto* cmdChg = new QPushButton(text(factsOf(other).schemeName), Frame2);
     cmdChg->setObjectName(QStringLiteral("cmdChg"));
     cmdChg->setAccessibleName(cmdChg->text());
     cmdChg->setAutoDefault(true);  // Enter presses it, as Space does
-    place(cmdChg, 120, 240, 1335, 615);
+    place(cmdChg, scheme.cmdChg);
     registerControl(Control::cmdChg, cmdChg);
     connect(cmdChg, &QPushButton::clicked, this, [this, other] { emit switchRequested(other); });
     auto* lbType = new QLabel(text(facts.schemeName), Frame2);
@@ -46,17 +47,15 @@ IndexedWindow::IndexedWindow(Screen& screen) : MethodWindow(screen)
     typeColours.setColor(QPalette::WindowText, QColor(255, 255, 0));
     typeColours.setColor(QPalette::Window, QColor(0, 64, 0));
     lbType->setPalette(typeColours);
-    place(lbType, 1560, 240, 4215, 615);
+    place(lbType, scheme.lbType);
 
-    auto* Frame1 = EntryFrameWidget::withoutStart(client());
-    addEntryFrame(Frame1, 6840, 120, 3495, 1215);
-    ReportListWidget* lvDirectory = addDirectory(6240, IndexedScreen::DIRECTORY_WIDTH);
-    QPushButton* cmNext = addNextButton(3000, 2520);
-    // Read by its text, which carries the count.
-    addLabel(Control::lbUsage, 6360, 4320, 3495, 255);
-    ReportListWidget* lvIndex
-        = addList(Control::lvIndex, QStringLiteral("Index"), 7440, 4920, IndexedScreen::INDEX_WIDTH, 2055);
-    addLabel(Control::Label4, 0, 8040, 9855, 495)->setAccessibleName(QStringLiteral("Trace"));
+    EntryFrameWidget* Frame1 = addEntryFrame();
+    ReportListWidget* lvDirectory = addDirectory();
+    QPushButton* cmNext = addNextButton();
+    // lbUsage is read by its text, which carries the count.
+    addLabels();
+    ReportListWidget* lvIndex = addList(Control::lvIndex, QStringLiteral("Index"), formLayout().index.value());
+    label(Control::Label4)->setAccessibleName(QStringLiteral("Trace"));
 
     chainTabOrder({Frame1->field(Control::txFile), Frame1->field(Control::txLenght), Frame1->cmAdd(), lvDirectory,
         lvIndex, grid()->Block(0)});

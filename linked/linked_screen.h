@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/form_layout.h"
 #include "core/screen.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 // block); the screen keeps each file's blocks in chain order.
 class LinkedScreen : public Screen {
 public:
-    static constexpr int DIRECTORY_WIDTH = 3495;  // twips
+    static constexpr int DIRECTORY_WIDTH = form_layout::LINKED.directory.width;  // twips
     static constexpr std::string_view USAGE_CAPTION = "Current Block Usage =";
     static constexpr std::string_view TO_GO_CAPTION = "Blocks to Go =";
 

@@ -22,11 +22,12 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(session), m_share(share)
 {
     auto* form = new QFormLayout(this);
-    m_asked = answerLabel(tr("Question"), "exerciseQuestion");
+    m_asked = new AnswerLabel(tr("Question"), "exerciseQuestion");
     m_answerText = new QLineEdit;
     m_answerText->setObjectName(QStringLiteral("exerciseAnswer"));
     m_answerText->setAccessibleName(tr("Your answer"));
     m_answerChoice = new QComboBox;
+    keepNameStable(m_answerChoice);
     m_answerChoice->setObjectName(QStringLiteral("exerciseChoice"));
     m_answerChoice->setAccessibleName(tr("Your answer"));
     m_answerInput = new QStackedWidget;
@@ -35,9 +36,9 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
     m_answerInput->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_check = new QPushButton(tr("Chec&k"));
     m_check->setObjectName(QStringLiteral("exerciseCheck"));
-    m_verdict = answerLabel(tr("Right or wrong"), "exerciseVerdict");
-    m_working = answerLabel(tr("The worked answer"), "exerciseWorking");
-    auto* another = new QPushButton(tr("&Another question"));
+    m_verdict = new AnswerLabel(tr("Right or wrong"), "exerciseVerdict");
+    m_working = new AnswerLabel(tr("The worked answer"), "exerciseWorking");
+    auto* another = new QPushButton(tr("Another &question"));
     another->setObjectName(QStringLiteral("exerciseAnother"));
     m_aboutAdd = new QCheckBox(tr("Ask about Add with the fields as t&yped"));
     m_aboutAdd->setObjectName(QStringLiteral("exerciseAboutAdd"));
@@ -75,7 +76,7 @@ void ExercisePage::refresh(Screen* screen)
     if (m_session.follow(screen)) {
         showSession();
         if (!another)
-            m_asked->setText(tr("The disk has changed since that question was asked, so it is withdrawn: press "
+            m_asked->setAnswer(tr("The disk has changed since that question was asked, so it is withdrawn: press "
                                 "Another question for one about the disk as it is now."));
     }
 }
@@ -84,17 +85,15 @@ void ExercisePage::askAnother()
 {
     const auto& question = m_screen != nullptr ? m_session.ask(*m_screen, m_share, m_aboutAdd->isChecked())
                                                : m_session.question();
-    m_verdict->clear();
-    m_working->clear();
+    m_verdict->clearAnswer();
+    m_working->clearAnswer();
     m_answerText->clear();
-    m_answerText->setAccessibleDescription(QString());
-    m_answerChoice->setAccessibleDescription(QString());
     if (m_screen == nullptr || !question) {
-        m_asked->setText(tr("There is nothing to ask about yet: add a file first."));
+        m_asked->setAnswer(tr("There is nothing to ask about yet: add a file first."));
         m_check->setEnabled(false);
         return;
     }
-    m_asked->setText(text(question->text));
+    m_asked->setAnswer(text(question->text));
     m_check->setEnabled(true);
     const bool choice = question->form == Question::Form::Choice;
     m_answerInput->setCurrentWidget(choice ? static_cast<QWidget*>(m_answerChoice) : m_answerText);
@@ -121,11 +120,9 @@ bool ExercisePage::eventFilter(QObject* watched, QEvent* event)
 
 void ExercisePage::tellAgain(const QString& said)
 {
-    m_verdict->setText(said);
-    m_working->clear();
-    QWidget* input = m_answerInput->currentWidget();
-    input->setAccessibleDescription(said);
-    input->setFocus(Qt::OtherFocusReason);
+    m_verdict->setAnswer(said);
+    m_working->clearAnswer();
+    m_answerInput->currentWidget()->setFocus(Qt::OtherFocusReason);
     m_answerText->selectAll();
 }
 
@@ -144,11 +141,10 @@ bool ExercisePage::check(const std::string& answer)
         return true;
     }
     const Question& question = *m_session.question();
-    m_answerInput->currentWidget()->setAccessibleDescription(QString());
-    m_verdict->setText(attempt->verdict == Verdict::Right
+    m_verdict->setAnswer(attempt->verdict == Verdict::Right
             ? tr("Right: %1.").arg(text(question.answer))
             : tr("Not quite: the answer is %1.").arg(text(question.answer)));
-    m_working->setText(text(question.working));
+    m_working->setAnswer(text(question.working));
     m_check->setEnabled(false);
     showScore();
     setMarks(question.marks);
@@ -160,12 +156,12 @@ bool ExercisePage::check(const std::string& answer)
 void ExercisePage::showSession()
 {
     const auto& question = m_session.question();
-    m_asked->setText(question ? text(question->text)
+    m_asked->setAnswer(question ? text(question->text)
                               : tr("Press Another question for a question about the disk on screen."));
     m_check->setEnabled(question && !m_session.answered());
     if (!question || !m_session.answered()) {
-        m_verdict->clear();
-        m_working->clear();
+        m_verdict->clearAnswer();
+        m_working->clearAnswer();
         setMarks({});
     }
     showScore();

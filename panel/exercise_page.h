@@ -7,6 +7,7 @@
 class ExerciseSession;
 class QCheckBox;
 class QComboBox;
+class AnswerLabel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,13 +52,13 @@ private:
     Share& m_share;
     Screen* m_screen = nullptr;
     std::vector<int> m_marks;
-    QLabel* m_asked = nullptr;
+    AnswerLabel* m_asked = nullptr;
     QStackedWidget* m_answerInput = nullptr;
     QLineEdit* m_answerText = nullptr;
     QComboBox* m_answerChoice = nullptr;
     QPushButton* m_check = nullptr;
-    QLabel* m_verdict = nullptr;
-    QLabel* m_working = nullptr;
+    AnswerLabel* m_verdict = nullptr;
+    AnswerLabel* m_working = nullptr;
     QCheckBox* m_aboutAdd = nullptr;
     QCheckBox* m_firstTry = nullptr;
     QLabel* m_score = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class AnswerLabel;
 class QLabel;
 class Screen;
 
@@ -13,8 +14,8 @@ public:
     void refresh(const Screen* screen);
 
 private:
-    QLabel* m_bitmap = nullptr;
-    QLabel* m_runs = nullptr;
-    QLabel* m_free = nullptr;
-    QLabel* m_largest = nullptr;
+    AnswerLabel* m_bitmap = nullptr;
+    AnswerLabel* m_runs = nullptr;
+    AnswerLabel* m_free = nullptr;
+    AnswerLabel* m_largest = nullptr;
 };

@@ -3,7 +3,9 @@
 #include "lesson/lecture.h"
 #include "panel/answer_label.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
+#include <QSignalBlocker>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,14 +36,16 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     m_pace->setRange(1, 20);  // tenths of a second: ten presses a second to one every two seconds
     m_pace->setValue(5);
     m_paceText = new QLabel;
-    m_status = answerLabel(tr("What the last control did"), "lectureStatus");
+    m_status = new AnswerLabel(tr("What the last control did"), "lectureStatus");
     m_steps = new QListWidget;
     m_steps->setObjectName(QStringLiteral("lectureSteps"));
     m_steps->setAccessibleName(tr("Steps of the scenario"));
     m_steps->setSelectionMode(QAbstractItemView::NoSelection);
     m_performStep = button(tr("&Next step"), "lectureNextStep", tr("Next step"));
-    m_runToEnd = button(tr("Run to &end"), "lectureRunToEnd", tr("Run to end"));
-    m_note = answerLabel(tr("Note on the next step"), "lectureNote");
+    m_runToEnd = button(tr("Run to en&d"), "lectureRunToEnd", tr("Run to end"));
+    m_readable = new QCheckBox(tr("Cell text readable on a pro&jector"));
+    m_readable->setObjectName(QStringLiteral("lectureReadable"));
+    m_note = new AnswerLabel(tr("Note on the next step"), "lectureNote");
     auto* save = button(tr("Sa&ve as scenario…"), "lectureSave", tr("Save as scenario"));
     save->setToolTip(tr("Writes what was done since the start or the last Restart as a scenario file."));
 
@@ -57,6 +61,7 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     form->addRow(m_performStep);
     form->addRow(m_runToEnd);
     form->addRow(save);
+    form->addRow(m_readable);
 
     const auto showPace
         = [this] { m_paceText->setText(tr("a press every %1 s").arg(m_pace->value() / 10.0, 0, 'f', 1)); };
@@ -72,12 +77,19 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     connect(m_performStep, &QPushButton::clicked, this, &LecturePage::nextStepClicked);
     connect(m_runToEnd, &QPushButton::clicked, this, &LecturePage::runToEndClicked);
     connect(save, &QPushButton::clicked, this, &LecturePage::saveClicked);
+    connect(m_readable, &QCheckBox::toggled, this, &LecturePage::readableToggled);
     showScenario();
 }
 
 int LecturePage::paceMilliseconds() const { return m_pace->value() * 100; }
 
-void LecturePage::setStatus(const QString& text) { m_status->setText(text); }
+void LecturePage::showReadable(bool readable)
+{
+    const QSignalBlocker quiet(m_readable);
+    m_readable->setChecked(readable);
+}
+
+void LecturePage::setStatus(const QString& text) { m_status->setAnswer(text); }
 
 void LecturePage::showScenario()
 {
@@ -99,7 +111,7 @@ void LecturePage::showProgress()
     m_performStep->setEnabled(left);
     m_runToEnd->setEnabled(left);
     const std::string& note = left ? scenario[static_cast<std::size_t>(next)].note : std::string();
-    m_note->setText(note.empty() ? QString() : tr("Note: %1").arg(QString::fromStdString(note)));
+    m_note->setAnswer(note.empty() ? QString() : tr("Note: %1").arg(QString::fromStdString(note)));
     m_note->setVisible(!note.empty());
     // Only the two items that change, so that a long scenario costs the same at every step.
     if (next != m_bold) {
@@ -118,18 +130,18 @@ void LecturePage::showProgress()
 
     const bool playing = m_lecture.isPlaying();
     if (playing != m_wasPlaying) {
-        m_play->setText(playing ? tr("&Stop") : tr("&Play on"));
+        m_play->setText(playing ? tr("Sto&p") : tr("&Play on"));
         m_play->setAccessibleName(playing ? tr("Stop playing") : tr("Play on"));
-        m_status->setText(playing ? tr("Playing: Next Block is pressed until the file is placed.") : tr("Stopped."));
+        m_status->setAnswer(playing ? tr("Playing: Next Block is pressed until the file is placed.") : tr("Stopped."));
         m_wasPlaying = playing;
         return;
     }
     if (!any)
-        m_status->setText(tr("No scenario: start Pellucor with --script FILE for one."));
+        m_status->setAnswer(tr("No scenario: start Pellucor with --script FILE for one."));
     else if (!left)
-        m_status->setText(tr("The scenario is done."));
+        m_status->setAnswer(tr("The scenario is done."));
     else
-        m_status->setText(tr("Next step, line %1: %2")
+        m_status->setAnswer(tr("Next step, line %1: %2")
                               .arg(scenario[static_cast<std::size_t>(next)].line)
                               .arg(QString::fromStdString(scenario[static_cast<std::size_t>(next)].text)));
 }

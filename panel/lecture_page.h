@@ -3,7 +3,9 @@
 #include <QWidget>
 
 class Lecture;
+class AnswerLabel;
 class QLabel;
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QSlider;
@@ -23,6 +25,7 @@ public:
     void setStatus(const QString& text);
     // Between two presses of Play on.
     int paceMilliseconds() const;
+    void showReadable(bool readable);
 
 signals:
     void restartClicked();
@@ -33,17 +36,19 @@ signals:
     void nextStepClicked();
     void runToEndClicked();
     void saveClicked();
+    void readableToggled(bool readable);
 
 private:
     const Lecture& m_lecture;
     QPushButton* m_play = nullptr;
     QSlider* m_pace = nullptr;
     QLabel* m_paceText = nullptr;
-    QLabel* m_status = nullptr;
+    AnswerLabel* m_status = nullptr;
     QListWidget* m_steps = nullptr;
-    QLabel* m_note = nullptr;  // the next step's
+    AnswerLabel* m_note = nullptr;  // the next step's
     QPushButton* m_performStep = nullptr;
     QPushButton* m_runToEnd = nullptr;
+    QCheckBox* m_readable = nullptr;
     int m_bold = -1;  // the step shown as next
     bool m_wasPlaying = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <vector>
@@ -8,6 +9,7 @@ class ExercisePage;
 class FreeSpacePage;
 class Lecture;
 class LecturePage;
+class MethodWindow;
 class QLabel;
 class QTabWidget;
 class ReadPage;
@@ -26,8 +28,11 @@ public:
     Screen* followed() const { return m_screen; }
     // Brings every page up to date with the screen.
     void refresh();
-    // Shows the panel beside a window, or brings it to the front.
-    void showBeside(const QWidget* window);
+    // Shows the panel beside a method window, or brings it to the front.
+    void showBeside(MethodWindow* window);
+    // Moves the method window and the panel so that both show whole, side by side where they fit,
+    // and otherwise the panel over the window's picture margin, never over its disk.
+    void placeBeside(MethodWindow* window);
 
     QTabWidget* tabs() const { return m_tabs; }
     ReadPage* readPage() const { return m_read; }

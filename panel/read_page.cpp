@@ -23,6 +23,7 @@ ReadPage::ReadPage()
 {
     auto* form = new QFormLayout(this);
     m_file = new QComboBox;
+    keepNameStable(m_file);
     m_file->setObjectName(QStringLiteral("lessonFile"));
     m_file->setAccessibleName(tr("File to read"));
     m_file->setPlaceholderText(tr("(pick a listed file)"));
@@ -31,12 +32,12 @@ ReadPage::ReadPage()
     m_block->setAccessibleName(tr("Block of the file, counted from 0"));
     m_clearPick = new QPushButton(tr("C&lear the pick"));
     m_clearPick->setObjectName(QStringLiteral("lessonClearPick"));
-    m_rule = answerLabel(tr("How this method reads"));
-    m_path = answerLabel(tr("Disk reads"), "lessonPath");
-    m_whole = answerLabel(tr("Reading the whole file"), "lessonWhole");
-    m_note = answerLabel(tr("What the file holds"), "lessonNote");
+    m_rule = new AnswerLabel(tr("How this method reads"));
+    m_path = new AnswerLabel(tr("Disk reads"), "lessonPath");
+    m_whole = new AnswerLabel(tr("Reading the whole file"), "lessonWhole");
+    m_note = new AnswerLabel(tr("What the file holds"), "lessonNote");
     form->addRow(tr("&File:"), m_file);
-    form->addRow(tr("&Block:"), m_block);
+    form->addRow(tr("Bl&ock:"), m_block);
     form->addRow(QString(), m_clearPick);
     form->addRow(m_rule);
     form->addRow(tr("Reads:"), m_path);
@@ -94,13 +95,13 @@ void ReadPage::answer()
 {
     const int picked = m_file->currentIndex();
     const bool loaded = m_screen != nullptr && m_screen->isLoaded();
-    m_rule->setText(loaded ? text(factsOf(m_screen->id()).readRule) : QString());
+    m_rule->setAnswer(loaded ? text(factsOf(m_screen->id()).readRule) : QString());
     if (!loaded || picked < 0 || picked >= static_cast<int>(m_screen->files().size())) {
         m_block->setEnabled(false);
         m_clearPick->setEnabled(false);
-        m_path->setText(loaded && m_screen->files().empty() ? tr("No file is listed yet.") : tr("Pick a file."));
-        m_whole->clear();
-        m_note->clear();
+        m_path->setAnswer(loaded && m_screen->files().empty() ? tr("No file is listed yet.") : tr("Pick a file."));
+        m_whole->clearAnswer();
+        m_note->clearAnswer();
         setMarks({});
         return;
     }
@@ -113,16 +114,16 @@ void ReadPage::answer()
         m_block->setEnabled(held > 0);
     }
     const WholeRead whole = readWholeFile(file);
-    m_whole->setText(tr("%1, %2").arg(counted(static_cast<int>(whole.blocks.size()), tr("disk read"), tr("disk reads")),
+    m_whole->setAnswer(tr("%1, %2").arg(counted(static_cast<int>(whole.blocks.size()), tr("disk read"), tr("disk reads")),
         counted(whole.jumps, tr("jump of the head"), tr("jumps of the head"))));
-    m_note->setText(text(holdingNote(file)));
+    m_note->setAnswer(text(holdingNote(file)));
     const auto path = readBlock(*m_screen, file, m_block->value());
     if (!path) {
-        m_path->setText(tr("It holds no data block to read."));
+        m_path->setAnswer(tr("It holds no data block to read."));
         setMarks({});
         return;
     }
-    m_path->setText(text(readPathText(path->blocks)));
+    m_path->setAnswer(text(readPathText(path->blocks)));
     setMarks(path->blocks);
 }
 

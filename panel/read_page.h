@@ -5,6 +5,7 @@
 #include <vector>
 
 class QComboBox;
+class AnswerLabel;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -37,8 +38,8 @@ private:
     QComboBox* m_file = nullptr;
     QSpinBox* m_block = nullptr;
     QPushButton* m_clearPick = nullptr;
-    QLabel* m_rule = nullptr;
-    QLabel* m_path = nullptr;
-    QLabel* m_whole = nullptr;
-    QLabel* m_note = nullptr;
+    AnswerLabel* m_rule = nullptr;
+    AnswerLabel* m_path = nullptr;
+    AnswerLabel* m_whole = nullptr;
+    AnswerLabel* m_note = nullptr;
 };

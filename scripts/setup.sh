@@ -17,6 +17,8 @@
 #   scripts/setup.sh --screenshots   ... and what taking screenshots needs (scripts/screenshot.sh,
 #                                    scripts/screenshots.sh)
 #   scripts/setup.sh --icons         ... and rsvg-convert (scripts/make-icons.sh)
+#   scripts/setup.sh --web           ... and Emscripten, Node.js with npm, Chromium and zip: the page,
+#                                    its tests and its zip (scripts/web.sh, scripts/package.sh)
 #   scripts/setup.sh --fresh-root    ... and what trying a fresh Debian root needs on this machine
 #                                    (scripts/try-fresh-root.sh, scripts/try-package-in-chroot.sh)
 # Options add up: `scripts/setup.sh --tests --fuzz` installs what both need.
@@ -40,6 +42,12 @@ for option in "$@"; do
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --screenshots) packages+=(xvfb xdotool imagemagick) ;;
     --icons) packages+=(librsvg2-bin) ;;
+    --web)
+      packages+=(emscripten node-acorn chromium zip)
+      # A Node.js from elsewhere (with its own npm) serves as well as Debian's.
+      command -v node >/dev/null || packages+=(nodejs)
+      command -v npm >/dev/null || packages+=(npm)
+      ;;
     --fresh-root) packages+=(debootstrap xvfb xdotool imagemagick strace) ;;
     *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
   esac

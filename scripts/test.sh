@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds Pellucor with its tests and benchmarks in a debug build (the
-# dev preset, in build/) and runs every test once. Its last line counts them: `N passed, N failed`.
+# dev preset, in build/) and runs every test once, the page's in Chromium too (scripts/web.sh test,
+# in build-web/). Its last line counts them all: `N passed, N failed`.
 #
 #   scripts/test.sh          the debug build: the README's test command
 #   scripts/test.sh asan     the same tests under AddressSanitizer and UndefinedBehaviorSanitizer
@@ -29,5 +30,11 @@ ctest --preset "$preset" | tee "$build/ctest-output.txt" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "test.sh: ctest --preset $preset ended with status $status; what failed is listed above" >&2
 fi
-bash scripts/count-tests.sh "$build"
+counted=("$build")
+if [ "$preset" = dev ]; then
+  echo "== the page: its tests in Chromium =="
+  bash scripts/web.sh test || status=$?
+  counted+=(build-web)
+fi
+bash scripts/count-tests.sh "${counted[@]}"
 exit "$status"

@@ -1,6 +1,7 @@
 #include "shell/about_dialog.h"
 
 #include "core/version.h"
+#include "shell/about_texts.h"
 #include "shell/system_info.h"
 #include "widgets/backdrop_widget.h"
 #include "widgets/form_geometry.h"
@@ -15,9 +16,9 @@
 
 namespace {
 
-constexpr int CLIENT_WIDTH = 7500;
-constexpr int CLIENT_HEIGHT = 4215;
-const QString TITLE = QStringLiteral("Pellucor");
+using namespace about_texts;
+
+QString text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 QPoint twipsPoint(int x, int y) { return {twipsToPixels(x), twipsToPixels(y)}; }
 
@@ -89,13 +90,13 @@ void drawIndex(QPainter& p)
     }
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height,
+QLabel* label(QWidget* parent, std::string_view name, const QString& caption, const form_layout::Rect& at,
     bool sizedToText = false)
 {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(text(name));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(l, left, top, width, height);
+    place(l, at);
     if (sizedToText)
         l->resize(l->sizeHint());
     return l;
@@ -128,28 +129,22 @@ AboutDialog::AboutDialog(Registry& registry, ProgramStarter& starter, QWidget* p
     picture2->setObjectName(QStringLiteral("Picture2"));
     place(picture2, 6000, 3480, 855, 615);
 
-    lblTitle = label(this, "lblTitle", QString(), 3480, 240, 3885, 480);
+    lblTitle = label(this, "lblTitle", QString(), TITLE_RECT);
     lblTitle->setFont(msSansSerif(12, true));
-    lblVersion = label(this, "lblVersion", QString(), 3480, 480, 3885, 225);
-    label(this, "lblDescription", QStringLiteral("To Simulate 3 of allocation Method"), 3960, 840, 2805, 330);
-    label(this, "Label1", QStringLiteral("For courses on operating systems"), 3960, 1080, 3165, 330);
-    label(this, "Label2", QStringLiteral("Written by the Pellucor team"), 4680, 1800, 2445, 330);
-    label(this, "Label3", QStringLiteral("for students and teachers"), 4680, 2040, 2325, 330);
-    label(this, "Label5", QStringLiteral("Contiguous, linked and indexed allocation"), 2400, 2640, 3165, 330);
-    label(this, "Label6", QStringLiteral("on a disk of 64 blocks"), 3360, 2880, 1260, 195, true);
-    label(this, "lblDisclaimer", QStringLiteral("For teaching only."), 2880, 3360, 1575, 225);
-    label(this, "Label4", QStringLiteral("Questions go to your course tutor."), 2160, 3600, 3195, 195, true);
+    lblVersion = label(this, "lblVersion", QString(), VERSION_RECT);
+    for (const Text& t : TEXTS)
+        label(this, t.name, text(t.text), t.rect, t.sizedToText);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    place(cmdOK, 5760, 2625, 1260, 345);
+    place(cmdOK, OK_RECT);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setAccessibleName(QStringLiteral("System Info"));
-    place(cmdSysInfo, 5760, 3075, 1245, 345);
+    place(cmdSysInfo, SYS_INFO_RECT);
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::onSysInfoClicked);
     setTabOrder(cmdOK, cmdSysInfo);
 
@@ -159,9 +154,9 @@ AboutDialog::AboutDialog(Registry& registry, ProgramStarter& starter, QWidget* p
 
 void AboutDialog::load()
 {
-    setWindowTitle(QStringLiteral("About ") + TITLE);
+    setWindowTitle(QStringLiteral("About ") + text(TITLE));
     lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(VERSION_MAJOR).arg(VERSION_MINOR).arg(VERSION_REVISION));
-    lblTitle->setText(TITLE);
+    lblTitle->setText(text(TITLE));
 }
 
 void AboutDialog::onSysInfoClicked() { startSysInfo(m_registry, m_starter, m_messages); }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string_view>
+#include <variant>
 
 namespace {
 
@@ -146,6 +147,10 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments)
             line.options.lesson = true;
             continue;
         }
+        if (argument == "--readable") {
+            line.options.readable = true;
+            continue;
+        }
         bool matched = false;
         if (const auto method = valueOf("method", arguments, i, matched); matched) {
             if (!method)
@@ -173,9 +178,21 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments)
         if (const auto scale = valueOf("scale", arguments, i, matched); matched) {
             if (!scale)
                 return error("Missing value after '--scale'.");
-            line.options.scale = scaleOf(*scale);
+            line.options.fitScale = *scale == "fit";
+            line.options.scale = line.options.fitScale ? std::optional<double>(3.0) : scaleOf(*scale);
             if (!line.options.scale)
-                return error("bad scale '" + *scale + "' (a number from 1 to 3)");
+                return error("bad scale '" + *scale + "' (a number from 1 to 3, or fit)");
+            continue;
+        }
+        // Its value is optional: the next argument is it unless it is an option.
+        if (argument == "--compare" || argument.starts_with("--compare=")) {
+            std::string files = argument.size() > 9 ? argument.substr(10) : std::string();
+            if (argument == "--compare" && i + 1 < arguments.size() && !arguments[i + 1].starts_with("-"))
+                files = arguments[++i];
+            auto workload = readWorkload(files);
+            if (const auto* why = std::get_if<std::string>(&workload))
+                return error("bad workload '" + files + "' (" + *why + ")");
+            line.options.compare = std::get<Workload>(std::move(workload));
             continue;
         }
         line.others.push_back(argument);
@@ -211,7 +228,15 @@ std::string usageText()
            "                     through one at a time (see the guide for the format): a\n"
            "                     UTF-8 text file of at most 1 MiB and 10000 steps.\n"
            "  --scale <f>        Shows every window <f> times as large (1 to 3), for a\n"
-           "                     projector.\n";
+           "                     projector, or less where the screen is too small for it;\n"
+           "                     fit: as large as the screen and the lesson panel fit side by\n"
+           "                     side.\n"
+           "  --readable         Draws the cells' text in black or white, whichever reads\n"
+           "                     better on the cell, and larger, for a projector.\n"
+           "  --compare [NAME:LENGTH,...]\n"
+           "                     Opens the Compare window beside the first screen (F6 opens\n"
+           "                     it from any screen) and lays the files given, each a name\n"
+           "                     and a length from 1 to 64, on a disk of each method.\n";
 }
 
 std::string versionText() { return std::string("Pellucor ") + VERSION_TEXT + "\n"; }

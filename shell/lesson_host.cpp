@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QSaveFile>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -18,6 +19,38 @@ namespace {
 
 // How long Run to end works before the window is drawn and the keys are heard again.
 constexpr int BATCH_MILLISECONDS = 30;
+// How long a window manager takes to move the focus as a step asked it to.
+constexpr int FOCUS_SETTLES_MS = 150;
+
+// Puts the focus back where the teacher had it when it goes: a step may open another screen's
+// window or a message box, each of which takes the focus.
+class FocusKeeper {
+public:
+    FocusKeeper() : m_window(QApplication::activeWindow()), m_widget(QApplication::focusWidget()) {}
+    ~FocusKeeper()
+    {
+        if (m_window == nullptr)
+            return;
+        // Now, and once more when the window manager has done what the step asked of it (a box
+        // closed gives the focus back to the window under it).
+        const auto giveBack = [window = m_window, widget = m_widget] {
+            if (window == nullptr || QApplication::activeWindow() == window)
+                return;
+            window->raise();
+            window->activateWindow();
+            if (widget != nullptr && widget->window() == window)
+                widget->setFocus(Qt::OtherFocusReason);
+        };
+        giveBack();
+        QTimer::singleShot(FOCUS_SETTLES_MS, m_window, giveBack);
+    }
+    FocusKeeper(const FocusKeeper&) = delete;
+    FocusKeeper& operator=(const FocusKeeper&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_widget;
+};
 
 }  // namespace
 
@@ -49,6 +82,20 @@ void LessonHost::showLesson(Screen* loaded, bool activate)
                 w->grid()->setReadMarks(blocks);
         });
         wireLecturePage();
+        // The lecture's keys work the same from the panel; F2 goes back to the screen.
+        const auto key = [this](int code, auto act) {
+            connect(new QShortcut(QKeySequence(code), m_lesson.data()), &QShortcut::activated, this, act);
+        };
+        key(Qt::Key_F2, [this] {
+            if (MethodWindow* w = m_loadedWindow()) {
+                w->raise();
+                w->activateWindow();
+            }
+        });
+        key(Qt::Key_F3, [this] { copyPicture(); });
+        key(Qt::Key_F4, [this] { stepBack(); });
+        key(Qt::Key_F5, [this] { restart(); });
+        key(Qt::Key_Escape, [this] { stopPlaying(); });
     }
     if (m_lesson->followed() == nullptr)
         m_lesson->follow(loaded);
@@ -82,6 +129,8 @@ void LessonHost::wireLecturePage()
     connect(page, &LecturePage::nextStepClicked, this, [this] { performNextStep(); });
     connect(page, &LecturePage::runToEndClicked, this, [this] { runToEnd(); });
     connect(page, &LecturePage::saveClicked, this, [this] { askWhereToSave(); });
+    connect(page, &LecturePage::readableToggled, this, [this](bool on) { setReadable(on); });
+    page->showReadable(m_readable);
 }
 
 void LessonHost::setScenario(std::vector<ScenarioStep> steps)
@@ -122,6 +171,22 @@ void LessonHost::beforeAction(const MethodWindow& window, Control action)
     }
 }
 
+void LessonHost::windowShown(MethodWindow& window)
+{
+    window.grid()->setReadable(m_readable);
+    if (m_lesson != nullptr && m_lesson->isVisible())
+        m_lesson->placeBeside(&window);
+}
+
+void LessonHost::setReadable(bool readable)
+{
+    m_readable = readable;
+    if (MethodWindow* w = m_loadedWindow())
+        w->grid()->setReadable(readable);
+    if (m_lesson != nullptr)
+        m_lesson->lecturePage()->showReadable(readable);
+}
+
 void LessonHost::restart()
 {
     const MethodWindow* w = m_loadedWindow();
@@ -150,7 +215,7 @@ void LessonHost::copyPicture()
     if (MethodWindow* w = m_loadedWindow()) {
         QGuiApplication::clipboard()->setPixmap(w->grab());
         if (m_lesson != nullptr)
-            m_lesson->lecturePage()->setStatus(tr("A picture of the method window is on the clipboard."));
+            m_lesson->lecturePage()->setStatus(tr("Copied: a picture of the method window is on the clipboard."));
     }
 }
 
@@ -172,6 +237,7 @@ void LessonHost::performNextStep()
 {
     if (m_busy)
         return;
+    const FocusKeeper keeper;
     m_busy = true;
     m_lecture.performNextStep();
     m_busy = false;
@@ -188,6 +254,7 @@ void LessonHost::runBatch()
 {
     if (m_busy)
         return;
+    const FocusKeeper keeper;
     m_busy = m_batching = true;
     QElapsedTimer clock;
     clock.start();

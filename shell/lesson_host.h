@@ -44,6 +44,11 @@ public:
     // Writes what was done since the start or the last Restart as a scenario file; false, and the
     // status line says why, when it cannot be written.
     bool saveScenario(const QString& path);
+    // A method window was shown: the panel moves beside it, and it takes the lecture's settings.
+    void windowShown(MethodWindow& window);
+    // Cell text for a projector, on every method window.
+    void setReadable(bool readable);
+    bool isReadable() const { return m_readable; }
 
 private:
     void wireLecturePage();
@@ -61,4 +66,5 @@ private:
     // Inside a batch of Run to end.
     bool m_batching = false;
     std::optional<std::size_t> m_rowToShow;
+    bool m_readable = false;
 };

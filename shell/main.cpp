@@ -1,10 +1,12 @@
 #include "core/random_stream.h"
 #include "core/share.h"
 #include "lesson/scenario_file.h"
+#include "core/window_layout.h"
 #include "shell/command_line.h"
 #include "shell/qt_screen_host.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <algorithm>
 #include <cstdio>
@@ -131,6 +133,40 @@ void holdStartMessages()
     qInstallMessageHandler(holdStartMessage);
 }
 
+// The screen's free area at scale 1, from a toolkit started for a moment: the scale must be set
+// before the program's own application starts, and cannot change after.
+Extent availableRoom(int argc, char* argv[])
+{
+    std::vector<char*> arguments(argv, argv + argc);
+    arguments.push_back(nullptr);
+    int count = argc;
+    holdStartMessages();
+    const QGuiApplication probe(count, arguments.data());
+    passOnStartMessages();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? Extent{}
+                             : Extent{screen->availableGeometry().width(), screen->availableGeometry().height()};
+}
+
+// The scale asked for, or less where the screen is too small for it; `fit`: the largest at which
+// the method window and the lesson panel fit side by side.
+double chosenScale(const StartOptions& options, Extent room)
+{
+    const Extent pair{METHOD_WINDOW_FRAME.width + WINDOW_GAP + LESSON_PANEL_FRAME.width,
+        std::max(METHOD_WINDOW_FRAME.height, LESSON_PANEL_FRAME.height)};
+    // With the panel open from the start, it must at least fit over the window's picture margin.
+    const Extent besidePanel{METHOD_WINDOW_FRAME.width + NARROWEST_PANEL - PICTURE_MARGIN, METHOD_WINDOW_FRAME.height};
+    const bool panel = options.lesson || options.script;
+    const double scale
+        = fittingScale(*options.scale, room, options.fitScale ? pair : panel ? besidePanel : METHOD_WINDOW_FRAME);
+    if (options.fitScale)
+        std::fprintf(stderr, "pellucor: --scale fit: %g for a screen of %dx%d\n", scale, room.width, room.height);
+    else if (scale < *options.scale)
+        std::fprintf(stderr, "pellucor: --scale %g does not fit a screen of %dx%d; using %g\n", *options.scale,
+            room.width, room.height, scale);
+    return scale;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -158,8 +194,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    if (line.options.scale)
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(*line.options.scale));
+    if (line.options.scale && *line.options.scale > 1.0) {
+        const Extent room = availableRoom(argc, argv);
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(chosenScale(line.options, room)));
+    }
     // Ties the windows to the launcher, whose file is named for the program's id.
     QGuiApplication::setDesktopFileName(QStringLiteral(PELLUCOR_APP_ID));
     holdStartMessages();
@@ -180,12 +218,17 @@ int main(int argc, char* argv[])
     ProgramRandomStream stream = line.options.seed ? ProgramRandomStream(*line.options.seed) : ProgramRandomStream();
     Share share(stream);
     QtScreenHost host(share);
-    if (line.options.seed)
+    host.lessons().setReadable(line.options.readable);
+    if (line.options.seed) {
         host.seedExercises(*line.options.seed);
+        host.seedComparison(*line.options.seed);
+    }
     const bool scenario = !steps.empty();
     host.setScenario(std::move(steps));
     host.navigator().start(line.options.firstScreen);
     if (line.options.lesson || scenario)
         host.showLesson(false);
+    if (line.options.compare)
+        host.showCompare(*line.options.compare);
     return QApplication::exec();
 }

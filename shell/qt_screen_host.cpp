@@ -1,5 +1,6 @@
 #include "shell/qt_screen_host.h"
 
+#include "compare/compare_window.h"
 #include "contiguous/contiguous_window.h"
 #include "core/screen.h"
 #include "indexed/indexed_window.h"
@@ -47,6 +48,7 @@ QtScreenHost::~QtScreenHost()
     for (auto& [screen, window] : m_windows)
         delete window.data();
     delete m_about.data();
+    delete m_compare.data();
 }
 
 MethodWindow* QtScreenHost::window(ScreenId screen) const
@@ -93,6 +95,7 @@ void QtScreenHost::loadScreen(ScreenId id)
     key(Qt::Key_F3, [this] { copyPicture(); });
     key(Qt::Key_F4, [this] { stepBack(); });
     key(Qt::Key_F5, [this] { restart(); });
+    key(Qt::Key_F6, [this] { showCompare(); });
     key(Qt::Key_Escape, [this] { stopPlaying(); });
     window->render();
 }
@@ -101,9 +104,15 @@ void QtScreenHost::showScreen(ScreenId screen)
 {
     if (MethodWindow* w = m_windows[screen].data()) {
         useApplicationIconAfterFirstFrame(w);
+        // A screen that a scenario step opens leaves the focus in the panel, where the teacher is.
+        const LessonPanel* panel = m_lessons.lesson();
+        const bool teacherInPanel = panel != nullptr && QApplication::activeWindow() == panel;
+        w->setAttribute(Qt::WA_ShowWithoutActivating, teacherInPanel);
         w->showCentred();
         w->raise();
-        w->activateWindow();
+        if (!teacherInPanel)
+            w->activateWindow();
+        m_lessons.windowShown(*w);
         m_lessons.follow(m_screens.at(screen).get());
     }
 }
@@ -193,3 +202,19 @@ MethodWindow* QtScreenHost::loadedWindow() const
 
 
 
+void QtScreenHost::showCompare(const Workload& workload)
+{
+    if (m_compare == nullptr) {
+        m_compare = new CompareWindow(m_comparisonSeed);
+        connect(m_compare.data(), &CompareWindow::screenFilesWanted, this, [this] {
+            if (const auto loaded = m_navigator.loaded())
+                m_compare->setWorkload(workloadFrom(m_screens.at(*loaded)->files()));
+        });
+    }
+    if (!workload.empty())
+        m_compare->setWorkload(workload);
+    m_compare->showBeside(loadedWindow());
+    m_compare->activateWindow();
+}
+
+CompareWindow* QtScreenHost::compare() const { return m_compare.data(); }

@@ -133,7 +133,7 @@ BlockCellWidget::BlockCellWidget(int block, QWidget* parent) : QWidget(parent)
     installDiskAccessibility();
     setObjectName(QStringLiteral("Block%1").arg(block));
     setAccessibleName(QStringLiteral("Block %1").arg(block));
-    setFree(true);
+    describe();
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -151,7 +151,28 @@ void BlockCellWidget::setText(const QString& text)
 
 void BlockCellWidget::setFree(bool free)
 {
-    const QString description = free ? QStringLiteral("free") : QStringLiteral("used");
+    m_free = free;
+    describe();
+}
+
+void BlockCellWidget::setReadOrder(int order)
+{
+    m_readOrder = order;
+    describe();
+}
+
+void BlockCellWidget::describe()
+{
+    QString description = m_free ? QStringLiteral("free") : QStringLiteral("used");
+    if (m_readOrder > 0) {
+        const int tens = m_readOrder % 100;
+        const char* suffix = tens >= 11 && tens <= 13 ? "th"
+            : m_readOrder % 10 == 1                    ? "st"
+            : m_readOrder % 10 == 2                    ? "nd"
+            : m_readOrder % 10 == 3                    ? "rd"
+                                                       : "th";
+        description += QStringLiteral(", read %1%2").arg(m_readOrder).arg(QLatin1String(suffix));
+    }
     if (accessibleDescription() != description)
         setAccessibleDescription(description);
 }

@@ -13,8 +13,10 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
-    // Tells screen readers whether the block is free, as its colour tells the eye.
+    // Tells screen readers whether the block is free, as its colour tells the eye, and where it
+    // stands in the order of a read that is marked on the grid (0: not marked).
     void setFree(bool free);
+    void setReadOrder(int order);
     static Qt::Alignment alignment() { return Qt::AlignCenter; }
 
 protected:
@@ -23,7 +25,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void describe();
+
     QString m_text;
+    bool m_free = true;
+    int m_readOrder = 0;
 };
 
 // The number beside a cell, drawn by the grid like the cells.

@@ -2,6 +2,7 @@
 
 #include "widgets/block_cell_widget.h"
 #include "core/block_disk.h"
+#include "core/form_layout.h"
 
 #include <QWidget>
 
@@ -14,8 +15,8 @@ class DiskGridWidget final : public QWidget {
     Q_OBJECT
 public:
     // Left and top of label B(0), the grid's top-left corner on the form, in twips.
-    static constexpr int LEFT = 1320;
-    static constexpr int TOP = 3480;
+    static constexpr int LEFT = form_layout::GRID_LEFT;
+    static constexpr int TOP = form_layout::GRID_TOP;
 
     explicit DiskGridWidget(QWidget* parent = nullptr);
 
@@ -31,6 +32,11 @@ public:
     void setReadMarks(std::vector<int> blocks);
     const std::vector<int>& readMarks() const { return m_marks; }
 
+    // For a projector: cell text in black or white, whichever reads better on the cell, and larger.
+    // Off, the cells show the disk's own text colours.
+    void setReadable(bool readable);
+    bool isReadable() const { return m_readable; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -38,4 +44,10 @@ private:
     std::array<BlockCellWidget*, BlockDisk::BLOCKS> m_cells{};
     std::array<BlockNumberWidget*, BlockDisk::BLOCKS> m_labels{};
     std::vector<int> m_marks;
+    bool m_readable = false;
+    BlockDisk m_shown;
 };
+
+// A read mark as the grid draws it: a ring on the cell's edge and, just below the cell, its place in
+// the order read (from 1), in the painter's font. Needs room below the cell of its height less 1.
+void drawReadMark(QPainter& p, const QRect& cell, int order);

@@ -9,15 +9,7 @@
 
 namespace {
 
-constexpr int FIELD_LEFT = 1080;
-constexpr int FIELD_WIDTH = 1215;
-constexpr int FIELD_HEIGHT = 285;
-constexpr int CAPTION_LEFT = 240;
-constexpr int CAPTION_HEIGHT = 195;
-constexpr int BUTTON_LEFT = 2520;
-constexpr int BUTTON_WIDTH = 855;
-constexpr int BUTTON_HEIGHT = 375;
-constexpr int CLEAR_TOP = 240;
+using namespace form_layout;
 
 QPushButton* button(const char* name, const QString& text, QWidget* parent, int top)
 {
@@ -31,17 +23,18 @@ QPushButton* button(const char* name, const QString& text, QWidget* parent, int 
 
 }  // namespace
 
-EntryFrameWidget::EntryFrameWidget(QWidget* parent, std::initializer_list<Row> rows, int addTop) : WhiteFrame(parent)
+EntryFrameWidget::EntryFrameWidget(QWidget* parent, const EntryFrame& layout) : WhiteFrame(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
     setAccessibleName(QStringLiteral("New file"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     m_cmClear = button("cmClear", QStringLiteral("Clear"), this, CLEAR_TOP);
-    for (const Row& row : rows) {
+    for (std::size_t r = 0; r < layout.rowCount; ++r) {
+        const FieldRow& row = layout.rows.at(r);
         // A caption sizes itself to its text, as the form's labels do; the given size is the least.
-        auto* label = new QLabel(QString::fromLatin1(row.caption), this);
-        label->setObjectName(QString::fromLatin1(row.labelName));
+        auto* label = new QLabel(QString::fromLatin1(row.caption.data(), static_cast<qsizetype>(row.caption.size())), this);
+        label->setObjectName(QString::fromLatin1(row.labelName.data(), static_cast<qsizetype>(row.labelName.size())));
         label->setAlignment(Qt::AlignCenter);
         place(label, CAPTION_LEFT, row.top, row.labelWidth, CAPTION_HEIGHT);
         label->resize(label->size().expandedTo(label->sizeHint()));
@@ -60,21 +53,7 @@ EntryFrameWidget::EntryFrameWidget(QWidget* parent, std::initializer_list<Row> r
             box, &QLineEdit::textChanged, this, [this, field](const QString& text) { emit fieldEdited(field, text); });
         connect(box, &QLineEdit::returnPressed, this, [this, field] { emit enterPressed(field); });
     }
-    m_cmAdd = button("cmAdd", QStringLiteral("Add"), this, addTop);
-}
-
-EntryFrameWidget* EntryFrameWidget::withStart(QWidget* parent)
-{
-    return new EntryFrameWidget(parent,
-        {{Control::txFile, "Label2", "File", 240, 240}, {Control::txStart, "Label4", "Start", 330, 600},
-            {Control::txLenght, "Label3", "Lenght", 510, 960}},
-        840);
-}
-
-EntryFrameWidget* EntryFrameWidget::withoutStart(QWidget* parent)
-{
-    return new EntryFrameWidget(parent,
-        {{Control::txFile, "Label2", "File", 240, 240}, {Control::txLenght, "Label3", "Lenght", 510, 720}}, 720);
+    m_cmAdd = button("cmAdd", QStringLiteral("Add"), this, layout.addTop);
 }
 
 QLineEdit* EntryFrameWidget::field(Control field) const

@@ -2,10 +2,10 @@
 
 #include "widgets/backdrop_widget.h"
 #include "core/control.h"
+#include "core/form_layout.h"
 
 #include <QFrame>
 
-#include <initializer_list>
 #include <map>
 
 class QLabel;
@@ -17,20 +17,9 @@ class QPushButton;
 class EntryFrameWidget final : public WhiteFrame {
     Q_OBJECT
 public:
-    struct Row {
-        Control field;
-        const char* labelName;  // the caption's name on the form, "Label2"
-        const char* caption;
-        int labelWidth;
-        int top;
-    };
-
-    EntryFrameWidget(QWidget* parent, std::initializer_list<Row> rows, int addTop);
-
-    // File, Start and Lenght, as on the contiguous and linked screens.
-    static EntryFrameWidget* withStart(QWidget* parent);
-    // File and Lenght, as on the indexed screens.
-    static EntryFrameWidget* withoutStart(QWidget* parent);
+    // File, Start and Lenght, as on the contiguous and linked screens, or File and Lenght, as on the
+    // indexed screens: the rows the layout gives.
+    EntryFrameWidget(QWidget* parent, const form_layout::EntryFrame& layout);
 
     QLineEdit* field(Control field) const;
     QLabel* caption(Control field) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/form_layout.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,6 +17,8 @@ inline void place(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
+
+inline void place(QWidget* widget, const form_layout::Rect& at) { place(widget, at.left, at.top, at.width, at.height); }
 
 // The family the forms are drawn in: "MS Sans Serif", or the nearest sans serif this system has.
 // Chosen once: a family that is missing sends every font built from it through the system's

@@ -120,9 +120,12 @@ void MethodWindow::onRowClicked(int row)
     render();
 }
 
-void MethodWindow::addEntryFrame(EntryFrameWidget* frame, int left, int top, int width, int height)
+const form_layout::ScreenLayout& MethodWindow::formLayout() const { return form_layout::layoutOf(m_screen.id()); }
+
+EntryFrameWidget* MethodWindow::addEntryFrame()
 {
-    place(frame, left, top, width, height);
+    auto* frame = new EntryFrameWidget(client(), formLayout().entry);
+    place(frame, formLayout().entry.frame);
     for (const Control c : {Control::txFile, Control::txStart, Control::txLenght}) {
         if (QLineEdit* box = frame->field(c))
             registerControl(c, box);
@@ -138,49 +141,59 @@ void MethodWindow::addEntryFrame(EntryFrameWidget* frame, int left, int top, int
         render();
     });
     frame->field(Control::txFile)->setFocus();
+    return frame;
 }
 
-ReportListWidget* MethodWindow::addDirectory(int left, int width)
+ReportListWidget* MethodWindow::addDirectory()
 {
     auto* heading = new QLabel(QStringLiteral("Directory"), client());
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(msSansSerif(12, true));
     heading->setAlignment(Qt::AlignCenter);
-    place(heading, 7560, 1800, 1110, 300);
+    place(heading, form_layout::DIRECTORY_HEADING);
 
-    ReportListWidget* list = addList(Control::lvDirectory, heading->text(), left, 2160, width, 2055);
+    ReportListWidget* list = addList(Control::lvDirectory, heading->text(), formLayout().directory);
     connect(list, &ReportListWidget::rowClicked, this, &MethodWindow::onRowClicked);
     return list;
 }
 
-ReportListWidget* MethodWindow::addList(
-    Control control, const QString& accessibleName, int left, int top, int width, int height)
+ReportListWidget* MethodWindow::addList(Control control, const QString& accessibleName, const form_layout::Rect& at)
 {
     auto* list = new ReportListWidget(client());
     list->setObjectName(QString::fromLatin1(controlName(control)));
     list->setAccessibleName(accessibleName);
     list->setFont(msSansSerif(8.25, true));
-    place(list, left, top, width, height);
+    place(list, at);
     registerControl(control, list);
     return list;
 }
 
-QLabel* MethodWindow::addLabel(Control control, int left, int top, int width, int height)
+void MethodWindow::addLabels()
 {
-    auto* label = new QLabel(client());
-    label->setObjectName(QString::fromLatin1(controlName(control)));
-    place(label, left, top, width, height);
-    registerControl(control, label);
-    return label;
+    for (std::size_t i = 0; i < formLayout().labelCount; ++i) {
+        const form_layout::LabelPlace& at = formLayout().labels.at(i);
+        auto* label = new QLabel(client());
+        label->setObjectName(QString::fromLatin1(controlName(at.control)));
+        place(label, at.rect);
+        if (at.centred)
+            label->setAlignment(Qt::AlignCenter);
+        registerControl(at.control, label);
+    }
 }
 
-QPushButton* MethodWindow::addNextButton(int left, int top)
+QLabel* MethodWindow::label(Control control) const
+{
+    const auto it = m_controls.find(control);
+    return it == m_controls.end() ? nullptr : qobject_cast<QLabel*>(it->second);
+}
+
+QPushButton* MethodWindow::addNextButton()
 {
     auto* cmNext = new QPushButton(QStringLiteral("Next Block >"), client());
     cmNext->setObjectName(QStringLiteral("cmNext"));
     cmNext->setAccessibleName(QStringLiteral("Next Block"));
     cmNext->setAutoDefault(true);  // Enter presses it, so that a file can be placed from the keyboard
-    place(cmNext, left, top, 1215, 375);
+    place(cmNext, formLayout().next.value());
     registerControl(Control::cmNext, cmNext);
     connect(cmNext, &QPushButton::clicked, this, &MethodWindow::onNextClicked);
     return cmNext;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/control.h"
+#include "core/form_layout.h"
 #include "core/screen_table.h"
 #include "widgets/message_box_dialog.h"
 
@@ -64,16 +65,19 @@ signals:
     void aboutToClickRow(std::size_t row);
 
 protected:
-    // The entry frame at its place in twips, its fields' typing and Enter wired to the screen.
-    void addEntryFrame(EntryFrameWidget* frame, int left, int top, int width, int height);
-    // The heading "Directory" and the directory list below it, at the given left edge and width.
-    ReportListWidget* addDirectory(int left, int width);
+    // The screen's layout in the table every face reads.
+    const form_layout::ScreenLayout& formLayout() const;
+    // The entry frame at its place, its fields' typing and Enter wired to the screen.
+    EntryFrameWidget* addEntryFrame();
+    // The heading "Directory" and the directory list below it.
+    ReportListWidget* addDirectory();
     // A report list the screen fills, such as the index list.
-    ReportListWidget* addList(Control control, const QString& accessibleName, int left, int top, int width, int height);
-    // A label whose caption the screen writes.
-    QLabel* addLabel(Control control, int left, int top, int width, int height);
-    // "Next Block >" at left, top in twips.
-    QPushButton* addNextButton(int left, int top);
+    ReportListWidget* addList(Control control, const QString& accessibleName, const form_layout::Rect& place);
+    // The labels whose captions the screen writes.
+    void addLabels();
+    QLabel* label(Control control) const;
+    // "Next Block >".
+    QPushButton* addNextButton();
     // The widget that stands for a control, so that its focus, enabled and shown states follow the form.
     void registerControl(Control control, QWidget* widget);
     // Tab goes from each widget to the next, in the order given; null entries (controls a screen lacks) are passed over.

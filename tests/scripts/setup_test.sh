@@ -133,6 +133,11 @@ echo "100% tests passed, 0 tests failed out of 9" >"$work/asan/ctest-output.txt"
 echo "Errors while running CTest" >"$work/broken/ctest-output.txt"
 counted=$("$bash" "$scripts/count-tests.sh" "$work/dev" "$work/asan")
 [ "$counted" = "16 passed, 2 failed, 1 skipped" ] || fail "count-tests.sh counted: $counted"
+# ... and the page's, from Node's TAP.
+mkdir "$work/web"
+printf '%s\n' "ok 1 - a" "not ok 2 - b" "# tests 3" "# pass 2" "# fail 1" "# skipped 0" >"$work/web/test-output.txt"
+counted=$("$bash" "$scripts/count-tests.sh" "$work/dev" "$work/web")
+[ "$counted" = "9 passed, 3 failed, 1 skipped" ] || fail "count-tests.sh counted with the page: $counted"
 if "$bash" "$scripts/count-tests.sh" "$work/asan" "$work/broken" >/dev/null 2>&1; then
     fail "count-tests.sh counted a run that CTest did not finish"
 fi
