@@ -96,8 +96,9 @@ void stepBackAfterTenThousandActions(benchmark::State& state)
     Lecture& lecture = host.lecture();
     NullSink sink;
     const auto act = [&](int n) {
-        lecture.beforeAction(std::nullopt);
-        if (screen.mode() == Mode::Placing) {
+        const bool placing = screen.mode() == Mode::Placing;
+        lecture.beforeAction(placing ? Control::cmNext : n % 97 == 0 ? Control::cmClear : Control::cmAdd, std::nullopt);
+        if (placing) {
             screen.nextBlock(sink);
         } else if (n % 97 == 0) {
             screen.clear();

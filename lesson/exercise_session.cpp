@@ -18,20 +18,26 @@ const std::optional<Question>& ExerciseSession::ask(Screen& screen, Share& share
 {
     m_question = m_generator.next(screen, share, aboutAdd);
     m_answered = false;
+    m_wrongTries = 0;
     if (m_question)
         m_asked = askedOn(screen);
     return m_question;
 }
 
-std::optional<bool> ExerciseSession::check(std::string_view answer)
+std::optional<ExerciseSession::Attempt> ExerciseSession::check(std::string_view answer, bool secondTry)
 {
     if (!m_question || m_answered)
         return std::nullopt;
+    Judgement judged = judge(*m_question, answer);
+    if (judged.verdict == Verdict::NotAnAnswer)
+        return Attempt{judged.verdict, std::move(judged.hint), false};
+    const bool right = judged.verdict == Verdict::Right;
+    if (!right && secondTry && m_wrongTries++ == 0)
+        return Attempt{judged.verdict, m_question->hint, false};
     m_answered = true;
-    const bool right = isRight(*m_question, answer);
     ++m_tried;
     m_right += right ? 1 : 0;
-    return right;
+    return Attempt{judged.verdict, {}, true};
 }
 
 bool ExerciseSession::follow(const Screen* screen)
@@ -48,6 +54,7 @@ bool ExerciseSession::follow(const Screen* screen)
     }
     m_question.reset();
     m_answered = false;
+    m_wrongTries = 0;
     return true;
 }
 
@@ -56,6 +63,7 @@ void ExerciseSession::restart()
     m_generator.restart();
     m_question.reset();
     m_answered = false;
+    m_wrongTries = 0;
     m_tried = 0;
     m_right = 0;
 }

@@ -1,9 +1,18 @@
 #include "lesson/lecture.h"
 
+#include <utility>
+
 namespace {
 
 // Next Block is pressed at most this often for one step, however long the file.
 constexpr int MOST_PRESSES = 1000;
+
+ScenarioStep stepOf(ScenarioStep::Kind kind)
+{
+    ScenarioStep step;
+    step.kind = kind;
+    return step;
+}
 
 }  // namespace
 
@@ -14,10 +23,44 @@ Lecture::Lecture(Stage& stage, Share& share, std::uint64_t exerciseSeed)
 
 void Lecture::screenMade(Screen& screen) { m_made[&screen] = screen.save(); }
 
-void Lecture::screenLoaded()
+void Lecture::screenLoaded(ScreenId screen)
 {
     m_history.clear();
     m_playing = false;
+    // A screen left before anything was done on it holds nothing that its next load does not set
+    // again, so only the last of a run of switches is kept: many switches cost no memory.
+    if (!m_journal.empty() && m_journal.back().kind == ScenarioStep::Kind::Screen && m_journal.back().note.empty())
+        m_journal.pop_back();
+    ScenarioStep step = stepOf(ScenarioStep::Kind::Screen);
+    step.screen = screen;
+    write(std::move(step));
+}
+
+void Lecture::write(ScenarioStep step)
+{
+    step.note = std::exchange(m_stepNote, {});
+    m_journal.push_back(std::move(step));
+}
+
+void Lecture::rowClicked(std::size_t row)
+{
+    ScenarioStep step = stepOf(ScenarioStep::Kind::Row);
+    step.count = static_cast<int>(row + 1);
+    write(std::move(step));
+}
+
+void Lecture::seedWith(std::uint64_t seed)
+{
+    m_seed = seed;
+    m_exercises = ExerciseSession(seed);
+}
+
+std::string Lecture::savedScenario() const
+{
+    const std::string seed = m_seed ? " --seed " + std::to_string(*m_seed) : "";
+    const ScreenId first = m_journal.empty() ? ScreenId::IndexedL : m_journal.front().screen;
+    return writeScenario(m_journal, first,
+        "A lecture saved from Pellucor's Lecture page. To do it again: pellucor" + seed + " --script FILE");
 }
 
 bool Lecture::runSome(std::size_t most)
@@ -29,16 +72,26 @@ bool Lecture::runSome(std::size_t most)
     return m_running;
 }
 
-void Lecture::record(Screen& screen, std::optional<Control> focus)
+void Lecture::record(Screen& screen, std::optional<Control> focus, Control action)
 {
-    m_history.push_back({Snapshot(screen, m_share), focus, std::nullopt});
+    m_history.push_back({Snapshot(screen, m_share), focus, std::nullopt, m_journal.size(), std::nullopt});
+    using Kind = ScenarioStep::Kind;
+    const Kind kind = action == Control::cmAdd ? Kind::Add : action == Control::cmNext ? Kind::Next : Kind::Clear;
+    ScenarioStep step = stepOf(kind);
+    if (action == Control::cmAdd && screen.isLoaded()) {
+        const EntryForm& fields = screen.form().fields;
+        step.name = fields.text(Control::txFile);
+        step.start = fields.hasField(Control::txStart) ? fields.text(Control::txStart) : "";
+        step.length = fields.text(Control::txLenght);
+    }
+    write(std::move(step));
 }
 
-void Lecture::beforeAction(std::optional<Control> focus)
+void Lecture::beforeAction(Control action, std::optional<Control> focus)
 {
     stop();
     if (Screen* screen = m_stage.loadedScreen())
-        record(*screen, focus);
+        record(*screen, focus, action);
 }
 
 bool Lecture::stepBack()
@@ -50,6 +103,10 @@ bool Lecture::stepBack()
     last.snapshot.restore(m_share);
     if (last.exercises)
         m_exercises = *last.exercises;
+    if (last.journal)
+        m_journal = std::move(*last.journal);
+    else
+        m_journal.erase(m_journal.begin() + static_cast<std::ptrdiff_t>(last.journalSize), m_journal.end());
     if (Screen* screen = m_stage.loadedScreen(); screen != nullptr && last.focus)
         screen->requestFocus(*last.focus);
     m_history.pop_back();
@@ -59,7 +116,8 @@ bool Lecture::stepBack()
 void Lecture::restart(std::optional<Control> focus)
 {
     m_playing = false;
-    m_history.push_back({Snapshot(m_stage.screens(), m_share), focus, m_exercises});
+    m_history.push_back({Snapshot(m_stage.screens(), m_share), focus, m_exercises, 0, std::move(m_journal)});
+    m_journal.clear();
     for (Screen* screen : m_stage.screens()) {
         if (const auto made = m_made.find(screen); made != m_made.end())
             screen->restore(*made->second);
@@ -69,6 +127,9 @@ void Lecture::restart(std::optional<Control> focus)
     if (Screen* screen = m_stage.loadedScreen()) {
         screen->load();
         screen->requestFocus(Control::txFile);
+        ScenarioStep step = stepOf(ScenarioStep::Kind::Screen);
+        step.screen = screen->id();
+        write(std::move(step));
     }
 }
 
@@ -76,7 +137,7 @@ bool Lecture::pressNext(Screen& screen)
 {
     if (screen.mode() == Mode::Idle)
         return false;
-    record(screen, std::nullopt);
+    record(screen, std::nullopt, Control::cmNext);
     screen.nextBlock(m_stage.messages());
     return true;
 }
@@ -103,8 +164,23 @@ bool Lecture::performNextStep()
         return false;
     m_playing = false;
     const ScenarioStep& step = m_scenario[m_nextStep++];
+    m_stepNote = step.note;
     if (step.kind == ScenarioStep::Kind::Screen) {
+        const std::size_t journaled = m_journal.size();
         m_stage.switchTo(step.screen);
+        // On the screen already: nothing was loaded, but the note is kept all the same.
+        if (m_journal.size() == journaled && !m_stepNote.empty()) {
+            ScenarioStep* last = m_journal.empty() ? nullptr : &m_journal.back();
+            if (last != nullptr && last->kind == ScenarioStep::Kind::Screen && last->screen == step.screen
+                && last->note.empty()) {
+                last->note = std::exchange(m_stepNote, {});
+            } else {
+                ScenarioStep kept = stepOf(ScenarioStep::Kind::Screen);
+                kept.screen = step.screen;
+                write(std::move(kept));
+            }
+        }
+        m_stepNote.clear();
         return true;
     }
     Screen* screen = m_stage.loadedScreen();
@@ -121,7 +197,7 @@ bool Lecture::performNextStep()
                 screen->type(field, *text);
         }
         if (screen->form().fields.isEnabled(Control::cmAdd)) {
-            record(*screen, std::nullopt);
+            record(*screen, std::nullopt, Control::cmAdd);
             screen->addFile(m_stage.messages());
         }
         break;
@@ -136,18 +212,20 @@ bool Lecture::performNextStep()
         break;
     case ScenarioStep::Kind::Clear:
         if (screen->form().fields.isEnabled(Control::cmClear)) {
-            record(*screen, std::nullopt);
+            record(*screen, std::nullopt, Control::cmClear);
             screen->clear();
         }
         break;
     case ScenarioStep::Kind::Row:
         if (static_cast<std::size_t>(step.count) <= screen->form().list(Control::lvDirectory).rowCount()) {
             row = static_cast<std::size_t>(step.count - 1);
+            rowClicked(*row);
             screen->clickRow(*row);
         }
         break;
     case ScenarioStep::Kind::Screen: break;
     }
+    m_stepNote.clear();
     m_stage.showChanges(row);
     return true;
 }

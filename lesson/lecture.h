@@ -37,11 +37,13 @@ public:
     // A screen object was made: kept as it is now, for Restart.
     void screenMade(Screen& screen);
     // A screen was loaded, by a switch or a scenario: Step back starts from here.
-    void screenLoaded();
+    void screenLoaded(ScreenId screen);
 
-    // Before a user's Add, Next Block or Clear reaches the loaded screen, with where the focus is.
-    // It stops Play on.
-    void beforeAction(std::optional<Control> focus);
+    // Before a user's Add, Next Block or Clear (cmAdd, cmNext, cmClear) reaches the loaded screen,
+    // with where the focus is. It stops Play on.
+    void beforeAction(Control action, std::optional<Control> focus);
+    // A user clicked a directory row of the loaded screen.
+    void rowClicked(std::size_t row);
     // Undoes the last action, or the last Restart; false when nothing is left to undo.
     bool stepBack();
     // Every screen as it was made, the stream at its start, the loaded screen anew and the
@@ -69,6 +71,16 @@ public:
     // Does at most `most` steps of Run to end; false once it is done or stopped.
     bool runSome(std::size_t most);
 
+    // What was done since the program started or the last Restart, as the steps of a scenario: each
+    // switch, Add as typed, press of Next Block, Clear and row click; Step back takes its action out.
+    const std::vector<ScenarioStep>& journal() const { return m_journal; }
+    // The journal as a scenario file that gives the same disks, rows and captions when replayed
+    // from the same seed.
+    std::string savedScenario() const;
+    // The random stream started from `seed`: the exercises start from it too, and a saved scenario
+    // names it.
+    void seedWith(std::uint64_t seed);
+
     ExerciseSession& exercises() { return m_exercises; }
     Share& share() { return m_share; }
 
@@ -77,8 +89,12 @@ private:
         Snapshot snapshot;
         std::optional<Control> focus;
         std::optional<ExerciseSession> exercises;  // a Restart's
+        std::size_t journalSize = 0;               // before the action
+        std::optional<std::vector<ScenarioStep>> journal;  // a Restart's
     };
-    void record(Screen& screen, std::optional<Control> focus);
+    // Keeps the screen as it is before the action, to undo it, and writes the action in the journal.
+    void record(Screen& screen, std::optional<Control> focus, Control action);
+    void write(ScenarioStep step);
     // Presses Next Block on the loaded screen, as an undoable action; false when it has nothing to place.
     bool pressNext(Screen& screen);
 
@@ -92,4 +108,7 @@ private:
     std::vector<ScenarioStep> m_scenario;
     std::size_t m_nextStep = 0;
     ExerciseSession m_exercises;
+    std::vector<ScenarioStep> m_journal;
+    std::string m_stepNote;  // of the scenario step being done, for the first action it journals
+    std::optional<std::uint64_t> m_seed;
 };

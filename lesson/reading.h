@@ -33,5 +33,15 @@ std::vector<int> dataBlocksOf(const FileRecord& file);
 // Why a file's answers come from fewer blocks than its length asks for; empty when they do not.
 std::string holdingNote(const FileRecord& file);
 
+// Why those are the reads, by the screen's method: its reading rule, then the numbers. "Linked
+// index: ... Block 15 of file "a" (file 0) is reached through index blocks 60, 54 and 17 (15 div 7
+// + 1 = 3 of them), then the block itself, disk block 15: 4 disk reads: 60, 54, 17, 15."
+std::string readingWorking(const Screen& screen, const FileRecord& file, int k, const std::vector<int>& path);
+
+// "a" (file 0), as the lesson names a file.
+std::string fileName(const FileRecord& file);
+// "60, 54 and 17".
+std::string andListed(const std::vector<int>& blocks);
+
 // "3 disk reads: 60, 54, 17"; "1 disk read: 5"; "0 disk reads" for nothing read.
 std::string readPathText(const std::vector<int>& blocks);

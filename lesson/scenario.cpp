@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -90,12 +91,40 @@ bool isUtf8(std::string_view text)
 
 bool takesStart(ScreenId screen) { return factsOf(screen).takesStart; }
 
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view{}
+                                           : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A word as the reader takes it back: quoted when it is empty, holds a blank or starts with a quote.
+std::string wordFor(const std::string& text)
+{
+    if (!text.empty() && text.find_first_of(" \t") == std::string::npos && text.front() != '"')
+        return text;
+    std::string word = "\"";
+    for (const char c : text)
+        word += c == '"' ? std::string("\\\"") : std::string(1, c);
+    return word + "\"";
+}
+
+void writeComment(std::string& out, std::string_view text)
+{
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        out += "# " + std::string(text.substr(0, end)) + "\n";
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+}
+
 }  // namespace
 
 std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_view text, ScreenId firstScreen)
 {
     std::vector<ScenarioStep> steps;
     ScreenId screen = firstScreen;
+    std::string note;
     int number = 0;
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
@@ -113,8 +142,16 @@ std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_
         const auto words = wordsOf(line);
         if (!words)
             return ScenarioError{number, "a closing quote"};
-        if (words->empty() || words->front().starts_with('#'))
+        if (words->empty()) {
+            note.clear();
             continue;
+        }
+        if (words->front().starts_with('#')) {
+            const std::string_view comment = trimmed(trimmed(line).substr(1));
+            if (!comment.empty())
+                note += (note.empty() ? "" : " ") + std::string(comment);
+            continue;
+        }
         if (steps.size() == MOST_SCENARIO_STEPS)
             return ScenarioError{number, "no more than 10000 steps"};
         const std::string& verb = words->front();
@@ -122,6 +159,7 @@ std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_
         ScenarioStep step;
         step.line = number;
         step.text = std::string(line.substr(line.find_first_not_of(" \t")));
+        step.note = std::exchange(note, {});
         if (verb == "screen") {
             const auto target = given == 1 ? screenFromOption((*words)[1]) : std::nullopt;
             if (!target)
@@ -165,4 +203,40 @@ std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_
         steps.push_back(std::move(step));
     }
     return steps;
+}
+
+std::string writeScenario(const std::vector<ScenarioStep>& steps, ScreenId firstScreen, std::string_view heading)
+{
+    std::string out;
+    writeComment(out, heading);
+    if (!out.empty())
+        out += "\n";
+    ScreenId screen = firstScreen;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const ScenarioStep& step = steps[i];
+        writeComment(out, step.note);
+        switch (step.kind) {
+        case ScenarioStep::Kind::Screen:
+            screen = step.screen;
+            out += "screen " + std::string(factsOf(screen).option);
+            break;
+        case ScenarioStep::Kind::Add:
+            out += "add " + wordFor(step.name) + (takesStart(screen) ? " " + wordFor(step.start) : "") + " "
+                + wordFor(step.length);
+            break;
+        case ScenarioStep::Kind::Next: {
+            int presses = step.count;
+            while (i + 1 < steps.size() && steps[i + 1].kind == ScenarioStep::Kind::Next && steps[i + 1].note.empty()
+                && presses + steps[i + 1].count <= MOST_PRESSES)
+                presses += steps[++i].count;
+            out += presses == 1 ? std::string("next") : "next " + std::to_string(presses);
+            break;
+        }
+        case ScenarioStep::Kind::NextAll: out += "next all"; break;
+        case ScenarioStep::Kind::Clear: out += "clear"; break;
+        case ScenarioStep::Kind::Row: out += "row " + std::to_string(step.count); break;
+        }
+        out += "\n";
+    }
+    return out;
 }

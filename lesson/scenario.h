@@ -10,7 +10,7 @@
 // A lecture prepared in a plain text file, one action a line, done through the real controls as if
 // typed:
 //
-//   # comments and blank lines are passed over
+//   # comments and blank lines are passed over; the comment lines right above a step are its note
 //   screen contiguous            choose a screen: contiguous, linked, indexed or multilevel
 //   add notes 10 5               type a name, a start and a length and press Add ...
 //   add "lab report" 7           ... a name and a length on the indexed screens
@@ -33,6 +33,7 @@ struct ScenarioStep {
     int count = 1;                         // Next: presses; Row: the row, from 1
     int line = 0;                          // in the file
     std::string text;                      // the line as written
+    std::string note;                      // the comment lines right above it, joined by blanks
 };
 
 struct ScenarioError {
@@ -42,3 +43,8 @@ struct ScenarioError {
 
 // Reads a scenario that starts on the given screen; the first line it cannot read is the error.
 std::variant<std::vector<ScenarioStep>, ScenarioError> readScenario(std::string_view text, ScreenId firstScreen);
+
+// A scenario that does the steps again: the heading as comment lines, each step's note as a comment
+// above it, presses of Next Block in a row as one `next N`. Names and values are quoted as the
+// reader expects; steps before the first `screen` line are on `firstScreen`.
+std::string writeScenario(const std::vector<ScenarioStep>& steps, ScreenId firstScreen, std::string_view heading = {});

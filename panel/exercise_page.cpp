@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,9 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
     another->setObjectName(QStringLiteral("exerciseAnother"));
     m_aboutAdd = new QCheckBox(tr("Ask about Add with the fields as t&yped"));
     m_aboutAdd->setObjectName(QStringLiteral("exerciseAboutAdd"));
+    m_firstTry = new QCheckBox(tr("S&how the answer after the first try"));
+    m_firstTry->setObjectName(QStringLiteral("exerciseFirstTry"));
+    m_firstTry->setToolTip(tr("Unticked, a first wrong answer gets a hint and one more try."));
     m_score = new QLabel;
     m_score->setObjectName(QStringLiteral("exerciseScore"));
 
@@ -51,6 +55,7 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
     form->addRow(m_working);
     form->addRow(another);
     form->addRow(m_aboutAdd);
+    form->addRow(m_firstTry);
     form->addRow(m_score);
 
     connect(m_check, &QPushButton::clicked, this, [this] {
@@ -59,6 +64,7 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
                                                      : m_answerText->text().toStdString());
     });
     connect(m_answerText, &QLineEdit::returnPressed, m_check, &QPushButton::click);
+    m_answerChoice->installEventFilter(this);
     connect(another, &QPushButton::clicked, this, [this] { askAnother(); });
     showSession();
 }
@@ -100,14 +106,44 @@ void ExercisePage::askAnother()
     m_answerInput->currentWidget()->setFocus();
 }
 
+bool ExercisePage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_answerChoice && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_check->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ExercisePage::tellAgain(const QString& said)
+{
+    m_verdict->setAnswer(said);
+    m_working->clearAnswer();
+    m_answerInput->currentWidget()->setFocus(Qt::OtherFocusReason);
+    m_answerText->selectAll();
+}
+
 bool ExercisePage::check(const std::string& answer)
 {
-    const auto right = m_session.check(answer);
-    if (!right)
+    const auto attempt = m_session.check(answer, !m_firstTry->isChecked());
+    if (!attempt)
         return false;
+    if (attempt->verdict == Verdict::NotAnAnswer) {
+        tellAgain(text(attempt->hint));
+        return true;
+    }
+    if (!attempt->ended) {
+        tellAgain(tr("Not yet: try once more.")
+            + (attempt->hint.empty() ? QString() : QLatin1Char(' ') + text(attempt->hint)));
+        return true;
+    }
     const Question& question = *m_session.question();
-    m_verdict->setAnswer(*right ? tr("Right: %1.").arg(text(question.answer))
-                              : tr("Not quite: the answer is %1.").arg(text(question.answer)));
+    m_verdict->setAnswer(attempt->verdict == Verdict::Right
+            ? tr("Right: %1.").arg(text(question.answer))
+            : tr("Not quite: the answer is %1.").arg(text(question.answer)));
     m_working->setAnswer(text(question.working));
     m_check->setEnabled(false);
     showScore();

@@ -27,7 +27,9 @@ public:
     void refresh(Screen* screen);
     // Draws the next question about the screen.
     void askAnother();
-    // Judges an answer to the question shown and shows the worked answer; false when none is asked.
+    // Judges an answer to the question shown: refuses what is not an answer, gives a first wrong
+    // answer a second try unless the answer is to come at once, else shows the worked answer; false
+    // when no question is open.
     bool check(const std::string& answer);
     // Shows the session as it now stands, after a Restart or a Step back.
     void showSession();
@@ -36,7 +38,13 @@ public:
 signals:
     void marksChanged(const std::vector<int>& blocks);
 
+protected:
+    // Enter on the list of choices checks the answer, as it does in the text box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // A word about the answer given while the question stays open; the answer box keeps the focus.
+    void tellAgain(const QString& said);
     void showScore();
     void setMarks(std::vector<int> blocks);
 
@@ -52,5 +60,6 @@ private:
     AnswerLabel* m_verdict = nullptr;
     AnswerLabel* m_working = nullptr;
     QCheckBox* m_aboutAdd = nullptr;
+    QCheckBox* m_firstTry = nullptr;
     QLabel* m_score = nullptr;
 };

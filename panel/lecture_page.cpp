@@ -45,6 +45,9 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     m_runToEnd = button(tr("Run to en&d"), "lectureRunToEnd", tr("Run to end"));
     m_readable = new QCheckBox(tr("Cell text readable on a pro&jector"));
     m_readable->setObjectName(QStringLiteral("lectureReadable"));
+    m_note = new AnswerLabel(tr("Note on the next step"), "lectureNote");
+    auto* save = button(tr("Sa&ve as scenario…"), "lectureSave", tr("Save as scenario"));
+    save->setToolTip(tr("Writes what was done since the start or the last Restart as a scenario file."));
 
     form->addRow(restart);
     form->addRow(stepBack);
@@ -54,8 +57,10 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     form->addRow(picture);
     form->addRow(m_status);
     form->addRow(tr("Scenario:"), m_steps);
+    form->addRow(m_note);
     form->addRow(m_performStep);
     form->addRow(m_runToEnd);
+    form->addRow(save);
     form->addRow(m_readable);
 
     const auto showPace
@@ -71,6 +76,7 @@ LecturePage::LecturePage(const Lecture& lecture) : m_lecture(lecture)
     connect(m_play, &QPushButton::clicked, this, &LecturePage::playClicked);
     connect(m_performStep, &QPushButton::clicked, this, &LecturePage::nextStepClicked);
     connect(m_runToEnd, &QPushButton::clicked, this, &LecturePage::runToEndClicked);
+    connect(save, &QPushButton::clicked, this, &LecturePage::saveClicked);
     connect(m_readable, &QCheckBox::toggled, this, &LecturePage::readableToggled);
     showScenario();
 }
@@ -89,8 +95,10 @@ void LecturePage::showScenario()
 {
     m_steps->clear();
     m_bold = -1;
-    for (const ScenarioStep& step : m_lecture.scenario())
+    for (const ScenarioStep& step : m_lecture.scenario()) {
         m_steps->addItem(QString::fromStdString(step.text));
+        m_steps->item(m_steps->count() - 1)->setToolTip(QString::fromStdString(step.note));
+    }
     showProgress();
 }
 
@@ -102,6 +110,9 @@ void LecturePage::showProgress()
     const int next = static_cast<int>(m_lecture.nextStep());
     m_performStep->setEnabled(left);
     m_runToEnd->setEnabled(left);
+    const std::string& note = left ? scenario[static_cast<std::size_t>(next)].note : std::string();
+    m_note->setAnswer(note.empty() ? QString() : tr("Note: %1").arg(QString::fromStdString(note)));
+    m_note->setVisible(!note.empty());
     // Only the two items that change, so that a long scenario costs the same at every step.
     if (next != m_bold) {
         for (const int i : {m_bold, next}) {

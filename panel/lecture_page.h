@@ -10,8 +10,9 @@ class QListWidget;
 class QPushButton;
 class QSlider;
 
-// "Lecture": Restart, Step back, Play on at a chosen pace, a picture for the slides, and the steps of
-// a scenario. Its buttons ask; whoever runs the lecture does it and says what came of it.
+// "Lecture": Restart, Step back, Play on at a chosen pace, a picture for the slides, the steps of
+// a scenario with the note of the next one, and Save as scenario. Its buttons ask; whoever runs the
+// lecture does it and says what came of it.
 class LecturePage final : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ signals:
     void paceChanged();
     void nextStepClicked();
     void runToEndClicked();
+    void saveClicked();
     void readableToggled(bool readable);
 
 private:
@@ -43,6 +45,7 @@ private:
     QLabel* m_paceText = nullptr;
     AnswerLabel* m_status = nullptr;
     QListWidget* m_steps = nullptr;
+    AnswerLabel* m_note = nullptr;  // the next step's
     QPushButton* m_performStep = nullptr;
     QPushButton* m_runToEnd = nullptr;
     QCheckBox* m_readable = nullptr;

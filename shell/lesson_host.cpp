@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QSaveFile>
 #include <QShortcut>
 
 #include <algorithm>
@@ -128,6 +130,7 @@ void LessonHost::wireLecturePage()
     });
     connect(page, &LecturePage::nextStepClicked, this, [this] { performNextStep(); });
     connect(page, &LecturePage::runToEndClicked, this, [this] { runToEnd(); });
+    connect(page, &LecturePage::saveClicked, this, [this] { askWhereToSave(); });
     connect(page, &LecturePage::readableToggled, this, [this](bool on) { setReadable(on); });
     page->showReadable(m_readable);
 }
@@ -160,9 +163,9 @@ void LessonHost::showChanges(std::optional<std::size_t> row)
         showLecture();
 }
 
-void LessonHost::beforeAction(const MethodWindow& window)
+void LessonHost::beforeAction(const MethodWindow& window, Control action)
 {
-    m_lecture.beforeAction(window.focusedControl());
+    m_lecture.beforeAction(action, window.focusedControl());
     if (!m_lecture.isPlaying() && m_player.isActive()) {
         m_player.stop();
         if (m_lesson != nullptr)
@@ -263,4 +266,26 @@ void LessonHost::runBatch()
     showLecture();
     if (m_lecture.isRunning())
         m_runner.start(0);
+}
+
+void LessonHost::askWhereToSave()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        m_lesson.data(), tr("Save as scenario"), QStringLiteral("lecture.txt"), tr("Scenarios (*.txt);;All files (*)"));
+    if (!path.isEmpty())
+        saveScenario(path);
+}
+
+bool LessonHost::saveScenario(const QString& path)
+{
+    QSaveFile file(path);
+    const std::string text = m_lecture.savedScenario();
+    const auto size = static_cast<qint64>(text.size());
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit();
+    if (m_lesson != nullptr) {
+        m_lesson->lecturePage()->setStatus(saved
+                ? tr("Saved as a scenario in %1: pellucor --script replays it.").arg(path)
+                : tr("Could not save the scenario in %1: %2").arg(path, file.errorString()));
+    }
+    return saved;
 }

@@ -40,7 +40,10 @@ public:
     // The lecture changed the loaded screen; during a batch of Run to end it is drawn at the end.
     void showChanges(std::optional<std::size_t> row);
     // A user's Add, Next Block or Clear is about to reach the screen.
-    void beforeAction(const MethodWindow& window);
+    void beforeAction(const MethodWindow& window, Control action);
+    // Writes what was done since the start or the last Restart as a scenario file; false, and the
+    // status line says why, when it cannot be written.
+    bool saveScenario(const QString& path);
     // A method window was shown: the panel moves beside it, and it takes the lecture's settings.
     void windowShown(MethodWindow& window);
     // Cell text for a projector, on every method window.
@@ -53,6 +56,7 @@ signals:
 
 private:
     void wireLecturePage();
+    void askWhereToSave();
     void runBatch();
     void showLecture();
 

@@ -74,7 +74,7 @@ void QtScreenHost::loadScreen(ScreenId id)
 {
     Screen& screen = *m_screens.at(id);
     screen.load();
-    m_lecture.screenLoaded();
+    m_lecture.screenLoaded(id);
     MethodWindow* window = makeWindow(screen);
     m_windows[id] = window;
     connect(window, &MethodWindow::exitRequested, this, [this] { m_navigator.exit(); });
@@ -85,7 +85,9 @@ void QtScreenHost::loadScreen(ScreenId id)
         if (LessonPanel* panel = m_lessons.lesson())
             panel->refresh();
     });
-    connect(window, &MethodWindow::aboutToAct, this, [this, window] { m_lessons.beforeAction(*window); });
+    connect(window, &MethodWindow::aboutToAct, this,
+        [this, window](Control action) { m_lessons.beforeAction(*window, action); });
+    connect(window, &MethodWindow::aboutToClickRow, this, [this](std::size_t row) { m_lecture.rowClicked(row); });
     // The keys of the lesson panel and the lecture controls; nothing on the screen itself changes.
     const auto key = [this, window](int code, auto act) {
         connect(new QShortcut(QKeySequence(code), window), &QShortcut::activated, this, act);

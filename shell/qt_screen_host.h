@@ -49,8 +49,9 @@ public:
     LessonPanel* lesson() const { return m_lessons.lesson(); }
     // The scenario that the lesson panel offers, step by step.
     void setScenario(std::vector<ScenarioStep> steps) { m_lessons.setScenario(std::move(steps)); }
-    // Where the exercises' own generator starts, as the random stream starts from --seed.
-    void seedExercises(std::uint64_t seed) { m_lecture.exercises() = ExerciseSession(seed); }
+    // Where the exercises' own generator starts, as the random stream starts from --seed; a saved
+    // scenario names the seed.
+    void seedExercises(std::uint64_t seed) { m_lecture.seedWith(seed); }
     // The Compare window (F6), beside the loaded screen: made at the first call with its disks'
     // streams started as the program's, then brought to the front; a workload given is placed.
     void seedComparison(std::uint64_t seed) { m_comparisonSeed = seed; }

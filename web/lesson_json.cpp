@@ -80,9 +80,16 @@ std::string askJson(Lecture& lecture, Screen& screen, bool aboutAdd)
 std::string checkJson(Lecture& lecture, std::string_view answer)
 {
     ExerciseSession& session = lecture.exercises();
-    const auto right = session.check(answer);
-    return "{\"right\":" + std::string(right ? (*right ? "true" : "false") : "null") + ",\"question\":"
-        + question(session) + "," + score(session) + "}";
+    const auto attempt = session.check(answer);
+    std::string out = "{\"verdict\":";
+    if (attempt) {
+        const Verdict v = attempt->verdict;
+        out += std::string(v == Verdict::Right ? "\"right\"" : v == Verdict::Wrong ? "\"wrong\"" : "\"notAnAnswer\"")
+            + ",\"hint\":" + jsonString(attempt->hint) + ",\"ended\":" + (attempt->ended ? "true" : "false");
+    } else {
+        out += "null";
+    }
+    return out + ",\"question\":" + question(session) + "," + score(session) + "}";
 }
 
 std::string lectureJson(Lecture& lecture)

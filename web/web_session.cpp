@@ -22,7 +22,7 @@ void WebSession::createScreen(ScreenId id)
 void WebSession::loadScreen(ScreenId id)
 {
     screen(id)->load();
-    m_lecture.screenLoaded();
+    m_lecture.screenLoaded(id);
 }
 
 void WebSession::unloadScreen(ScreenId id) { screen(id)->unload(); }
@@ -67,29 +67,31 @@ void WebSession::enter(Control field) { loaded().enterPressed(field, fresh()); }
 void WebSession::add(std::optional<Control> focus)
 {
     fresh();
-    m_lecture.beforeAction(focus);
+    m_lecture.beforeAction(Control::cmAdd, focus);
     loaded().addFile(m_sink);
 }
 
 void WebSession::next(std::optional<Control> focus)
 {
     fresh();
-    m_lecture.beforeAction(focus);
+    m_lecture.beforeAction(Control::cmNext, focus);
     loaded().nextBlock(m_sink);
 }
 
 void WebSession::clear(std::optional<Control> focus)
 {
     fresh();
-    m_lecture.beforeAction(focus);
+    m_lecture.beforeAction(Control::cmClear, focus);
     loaded().clear();
 }
 
 void WebSession::clickRow(int row)
 {
     fresh();
-    if (row >= 0)
+    if (row >= 0) {
+        m_lecture.rowClicked(static_cast<std::size_t>(row));
         loaded().clickRow(static_cast<std::size_t>(row));
+    }
 }
 
 void WebSession::switchTo(ScreenId target)

@@ -92,29 +92,31 @@ void MethodWindow::showRowSelected(std::size_t row)
 
 void MethodWindow::onAddClicked()
 {
-    emit aboutToAct();
+    emit aboutToAct(Control::cmAdd);
     m_screen.addFile(messages());
     render();
 }
 
 void MethodWindow::onNextClicked()
 {
-    emit aboutToAct();
+    emit aboutToAct(Control::cmNext);
     m_screen.nextBlock(messages());
     render();
 }
 
 void MethodWindow::onClearClicked()
 {
-    emit aboutToAct();
+    emit aboutToAct(Control::cmClear);
     m_screen.clear();
     render();
 }
 
 void MethodWindow::onRowClicked(int row)
 {
-    if (row >= 0)
+    if (row >= 0) {
+        emit aboutToClickRow(static_cast<std::size_t>(row));
         m_screen.clickRow(static_cast<std::size_t>(row));
+    }
     render();
 }
 

@@ -59,8 +59,10 @@ signals:
     void closed();
     // The controls show the screen's form anew, after an action or a load.
     void rendered();
-    // Add, Next Block or Clear is about to reach the screen.
-    void aboutToAct();
+    // Add, Next Block or Clear (cmAdd, cmNext, cmClear) is about to reach the screen.
+    void aboutToAct(Control action);
+    // A directory row is about to be clicked.
+    void aboutToClickRow(std::size_t row);
 
 protected:
     // The screen's layout in the table every face reads.

@@ -96,9 +96,9 @@ public:
             return {};
         }
         if (action.kind == ActionKind::Reload)
-            m_lecture.screenLoaded();
+            m_lecture.screenLoaded(m_screen->id());
         if (action.isUndoable())
-            m_lecture.beforeAction(std::nullopt);
+            m_lecture.beforeAction(action.control, std::nullopt);
         return applyToScreen(*m_screen, action, m_focus);
     }
     Observed observe() const

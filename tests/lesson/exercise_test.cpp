@@ -1,4 +1,6 @@
 #include "lesson/exercise.h"
+#include "lesson/exercise_session.h"
+#include "lesson/reading.h"
 #include "lesson/screens.h"
 
 #include "support/recording_sink.h"
@@ -131,4 +133,89 @@ TEST(Exercises, ARunOfQuestionsLeavesTheScreensAndTheirStreamAsTheyWereAndRepeat
         generator.restart();
         EXPECT_EQ(generator.next(*desk.screen, desk.share, true)->text, asked.front()) << formName(id);
     }
+}
+
+TEST(Exercises, WhatIsNotAnAnswerIsRefusedWithAHintAndCostsNoTry)
+{
+    const Question count{QuestionKind::ReadCount, Question::Form::Number, "", {}, "4", -1, "", {}, false, "hint"};
+    Question block = count;
+    block.isBlock = true;
+    block.answer = "15";
+    const Question path{QuestionKind::ReadPath, Question::Form::Blocks, "", {}, "60, 54, 17", -1, "", {}, false, ""};
+    const Question choice{QuestionKind::PredictAdd, Question::Form::Choice, "", {"It is placed", "Lenght Overloaded"},
+        "Lenght Overloaded", 1, "", {}, false, ""};
+    const struct {
+        const Question& question;
+        const char* given;
+        Verdict verdict;
+    } cases[]{
+        {count, " 4 ", Verdict::Right}, {count, "5", Verdict::Wrong}, {count, "99999999999999999999", Verdict::Wrong},
+        {count, "", Verdict::NotAnAnswer}, {count, "abc", Verdict::NotAnAnswer}, {count, "4.5", Verdict::NotAnAnswer},
+        {count, "-1", Verdict::NotAnAnswer}, {block, "64", Verdict::NotAnAnswer}, {block, "0", Verdict::Wrong},
+        {path, "60 54,17", Verdict::Right}, {path, "60, 54", Verdict::Wrong}, {path, "60,,54,,61", Verdict::NotAnAnswer},
+        {path, "32,", Verdict::NotAnAnswer}, {path, ",60", Verdict::NotAnAnswer}, {path, "60, x", Verdict::NotAnAnswer},
+        {path, "60, 99", Verdict::NotAnAnswer}, {path, "  ", Verdict::NotAnAnswer},
+        {choice, "2", Verdict::Right}, {choice, "lenght overloaded", Verdict::Right}, {choice, "1", Verdict::Wrong},
+        {choice, "3", Verdict::NotAnAnswer}, {choice, "Space", Verdict::NotAnAnswer},
+    };
+    for (const auto& c : cases) {
+        const Judgement judged = judge(c.question, c.given);
+        EXPECT_EQ(judged.verdict, c.verdict) << c.given;
+        EXPECT_EQ(judged.hint.empty(), c.verdict != Verdict::NotAnAnswer) << c.given;
+    }
+}
+
+TEST(Exercises, ASecondTryComesBeforeTheAnswerAndAQuestionCountsOnceByTheTryThatEndedIt)
+{
+    Desk desk(ScreenId::IndexedL, std::make_unique<ProgramRandomStream>());
+    desk.add("a", "", "9", 12);
+    const struct {
+        bool secondTry;
+        std::vector<std::string> tries;  // the last ends the question
+        bool countedRight;
+    } cases[]{
+        {true, {"", "x", "wrong", "wrong"}, false},  // refused twice, then wrong twice
+        {true, {"wrong", "right"}, true},
+        {false, {"-3", "wrong"}, false},
+        {true, {"right"}, true},
+    };
+    for (const auto& c : cases) {
+        ExerciseSession session;
+        const auto& question = session.ask(*desk.screen, desk.share, false);
+        ASSERT_TRUE(question.has_value());
+        ASSERT_NE(question->form, Question::Form::Choice);
+        const long long n = question->form == Question::Form::Number ? std::stoll(question->answer) : 1;
+        const std::string wrong = question->form == Question::Form::Blocks ? question->answer + ", 0"
+                                                                           : std::to_string(n == 0 ? 1 : n - 1);
+        for (std::size_t i = 0; i < c.tries.size(); ++i) {
+            const std::string& t = c.tries[i];
+            const auto attempt = session.check(t == "right" ? question->answer : t == "wrong" ? wrong : t, c.secondTry);
+            ASSERT_TRUE(attempt.has_value());
+            EXPECT_EQ(attempt->ended, i + 1 == c.tries.size()) << t;
+            EXPECT_EQ(session.tried(), attempt->ended ? 1 : 0) << t;
+            if (attempt->verdict == Verdict::Wrong && !attempt->ended) {
+                EXPECT_EQ(attempt->hint, question->hint);
+            }
+        }
+        EXPECT_EQ(session.answeredRight(), c.countedRight ? 1 : 0);
+        EXPECT_FALSE(session.check(question->answer).has_value());
+    }
+}
+
+TEST(Exercises, TheWorkedAnswerGivesTheRuleThenTheNumbers)
+{
+    Desk indexed(ScreenId::IndexedL, std::make_unique<ProgramRandomStream>());
+    indexed.add("notes", "", "20", 24);
+    const auto reads = ask(QuestionKind::ReadCount, *indexed.screen, indexed.share, {0, 15, 0, 1});
+    ASSERT_TRUE(reads.has_value());
+    const auto path = readBlock(*indexed.screen, indexed.screen->files()[0], 15)->blocks;
+    EXPECT_EQ(reads->working.find(factsOf(ScreenId::IndexedL).readRule), 0U) << reads->working;
+    EXPECT_NE(reads->working.find("(15 div 7 + 1 = 3 of them)"), std::string::npos) << reads->working;
+    EXPECT_NE(reads->working.find(readPathText(path) + "."), std::string::npos) << reads->working;
+
+    Desk contiguous(ScreenId::Contiguous, std::make_unique<ProgramRandomStream>());
+    contiguous.add("data", "20", "6");
+    const auto denied = ask(QuestionKind::AddAtStart, *contiguous.screen, contiguous.share, {0, 0, 18, 5});
+    EXPECT_EQ(denied->working, "Add: not allow to insert. It needs blocks 18 to 22, and block 20 is taken by \"data\"; "
+                               "the free runs are 0-19 (20), 26-63 (38).");
 }

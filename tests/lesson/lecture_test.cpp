@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <variant>
@@ -23,12 +24,15 @@ struct Seen {
     Mode mode;
     std::uint64_t position;
 };
-Seen seen(const Screen& screen, const Share& share)
+// `typing`: the fields' texts too, which a saved lecture does not keep unless Add read them.
+Seen seen(const Screen& screen, const Share& share, bool typing = true)
 {
-    return {observeLoadedScreen(screen,
-                {Control::txFile, Control::txStart, Control::txLenght, Control::cmAdd, Control::cmClear,
-                    Control::cmNext, Control::lbToGo, Control::lvDirectory, Control::lvIndex}),
-        screen.files(), screen.mode(), share.position()};
+    Observed observed = observeLoadedScreen(screen,
+        {Control::txFile, Control::txStart, Control::txLenght, Control::cmAdd, Control::cmClear, Control::cmNext,
+            Control::lbToGo, Control::lvDirectory, Control::lvIndex});
+    if (!typing)
+        observed.fields.clear();
+    return {std::move(observed), screen.files(), screen.mode(), share.position()};
 }
 void expectSame(const Seen& expected, const Seen& actual, const std::string& what)
 {
@@ -67,12 +71,15 @@ TEST(StepBack, UndoesEveryKindOfActionOnEveryScreenSoThatRepeatingItRepeatsItsRe
         const char* what;
         std::function<void(Screen&)> before;  // brings the screen to where the action is done
         std::function<void(Screen&)> action;
+        Control control;
     };
     const std::vector<Case> cases{
-        {"an Add that places", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "b", "20", "9"); }},
-        {"an Add that is refused", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "", "x", "99"); }},
-        {"a Next Block", [](Screen& s) { add(s, "a", "5", "9"); }, [](Screen& s) { next(s); }},
-        {"a Clear", [](Screen& s) { add(s, "a", "5", "1"); }, [](Screen& s) { s.clear(); }},
+        {"an Add that places", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "b", "20", "9"); },
+            Control::cmAdd},
+        {"an Add that is refused", [](Screen& s) { add(s, "a", "0", "3"); }, [](Screen& s) { add(s, "", "x", "99"); },
+            Control::cmAdd},
+        {"a Next Block", [](Screen& s) { add(s, "a", "5", "9"); }, [](Screen& s) { next(s); }, Control::cmNext},
+        {"a Clear", [](Screen& s) { add(s, "a", "5", "1"); }, [](Screen& s) { s.clear(); }, Control::cmClear},
     };
     for (const ScreenId id : {ScreenId::Contiguous, ScreenId::Linked, ScreenId::IndexedL, ScreenId::IndexedM}) {
         for (const Case& c : cases) {
@@ -83,7 +90,7 @@ TEST(StepBack, UndoesEveryKindOfActionOnEveryScreenSoThatRepeatingItRepeatsItsRe
             Screen& screen = stage.screen();
             c.before(screen);
             const Seen start = seen(screen, share);
-            stage.lecture.beforeAction(Control::txLenght);
+            stage.lecture.beforeAction(c.control, Control::txLenght);
             c.action(screen);
             const Seen done = seen(screen, share);
             ASSERT_TRUE(stage.lecture.stepBack()) << what;
@@ -151,7 +158,7 @@ TEST(Lecture, PlayOnPressesUntilTheFileIsPlacedAndAUsersActionStopsIt)
     EXPECT_EQ(stage.lecture.depth(), 7U);
     add(stage.screen(), "b", "", "5");
     stage.lecture.play();
-    stage.lecture.beforeAction(std::nullopt);
+    stage.lecture.beforeAction(Control::cmNext, std::nullopt);
     EXPECT_FALSE(stage.lecture.tick());
 }
 
@@ -161,7 +168,7 @@ TEST(Lecture, AQuestionIsWithdrawnOnceItsDiskChanges)
     Share share(stream);
     PlainStage stage(share, ScreenId::Contiguous);
     for (const auto& [name, start, length] : {std::tuple{"notes", "0", "8"}, {"lab", "10", "5"}, {"data", "20", "6"}}) {
-        stage.lecture.beforeAction(std::nullopt);
+        stage.lecture.beforeAction(Control::cmAdd, std::nullopt);
         add(stage.screen(), name, start, length);
     }
     ExerciseSession& exercises = stage.lecture.exercises();
@@ -239,4 +246,104 @@ TEST(Scenario, ReadsEveryActionAndNamesTheFirstLineItCannotRead)
         EXPECT_EQ(error->line, e.line) << e.text;
         EXPECT_EQ(error->expected.find(e.expected), 0U) << e.text << ": " << error->expected;
     }
+}
+
+TEST(Scenario, WrittenStepsReadBackAsTheyWereWithTheirNotes)
+{
+    const auto read
+        = readScenario("# heading, passed over\n\nscreen contiguous\n# two lines\n# of a note\n"
+                       "add \"lab report\" \"\" 5\nadd \"\\\"q\" \"a\\\\\"b\" x\nnext 3\n# placed\nnext all\n"
+                       "row 2\nscreen indexed\nadd \"\" \" 7\"\nclear\n",
+            ScreenId::IndexedL);
+    const auto& steps = std::get<std::vector<ScenarioStep>>(read);
+    EXPECT_EQ(steps[0].note, "");
+    EXPECT_EQ(steps[1].note, "two lines of a note");
+    EXPECT_EQ(steps[2].start, "a\\\"b");
+    const std::string text = writeScenario(steps, ScreenId::Linked, "saved");
+    EXPECT_EQ(text.find("# saved\n\nscreen contiguous\n# two lines of a note\n"), 0U) << text;
+    const auto again = std::get<std::vector<ScenarioStep>>(readScenario(text, ScreenId::Linked));
+    ASSERT_EQ(again.size(), steps.size());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const auto& [a, b] = std::pair{steps[i], again[i]};
+        EXPECT_TRUE(a.kind == b.kind && a.screen == b.screen && a.name == b.name && a.start == b.start
+            && a.length == b.length && a.count == b.count && a.note == b.note)
+            << a.text << " / " << b.text;
+    }
+    // Presses in a row are one line; a note starts a line of its own.
+    const auto presses
+        = std::get<std::vector<ScenarioStep>>(readScenario("next\nnext\nnext 2\n# on\nnext", ScreenId::Linked));
+    EXPECT_EQ(writeScenario(presses, ScreenId::Linked), "next 4\n# on\nnext\n");
+}
+
+TEST(Lecture, ASavedLectureReplayedFromTheSameSeedGivesTheSameScreens)
+{
+    struct Run {
+        ProgramRandomStream stream{7};
+        Share share{stream};
+        PlainStage stage{share, ScreenId::Contiguous};
+        std::vector<Seen> before;  // each screen just before it is left, and the last one
+        void switchTo(ScreenId id)
+        {
+            before.push_back(seen(stage.screen(), share, false));
+            stage.switchTo(id);
+        }
+    };
+    Run first;
+    first.stage.lecture.seedWith(7);
+    add(first.stage.screen(), "lost", "0", "4");  // before the Restart: not saved
+    first.stage.lecture.restart(std::nullopt);
+    first.stage.switchTo(ScreenId::Linked);  // switches with nothing done between them are one
+    first.stage.switchTo(ScreenId::Contiguous);
+    EXPECT_EQ(first.stage.lecture.journal().size(), 1U);
+    // As a window does it: the fields typed, then the lecture told, then the button pressed.
+    const auto act = [&](Control control, std::vector<std::string> typed = {}) {
+        Screen& screen = first.stage.screen();
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            const Control field = std::array{Control::txFile, Control::txStart, Control::txLenght}[i];
+            if (screen.form().fields.hasField(field))
+                screen.type(field, typed[i]);
+        }
+        first.stage.lecture.beforeAction(control, std::nullopt);
+        if (control == Control::cmAdd)
+            screen.addFile(first.stage);
+        else
+            next(screen);
+    };
+    act(Control::cmAdd, {"my notes", "3", "5"});
+    act(Control::cmAdd, {"undone", "20", "5"});
+    ASSERT_TRUE(first.stage.lecture.stepBack());
+    first.switchTo(ScreenId::IndexedL);
+    act(Control::cmAdd, {"", "", "9"});  // refused, its colour drawn all the same
+    act(Control::cmAdd, {"b", "", "9"});
+    for (int n = 0; n < 4; ++n)
+        act(Control::cmNext);
+    first.stage.lecture.play();
+    while (first.stage.lecture.tick()) {}
+    first.stage.lecture.rowClicked(1);
+    first.stage.screen().clickRow(1);
+    first.switchTo(ScreenId::Linked);
+    act(Control::cmAdd, {"c \"q\"", "9", "3"});
+    act(Control::cmNext);
+    first.before.push_back(seen(first.stage.screen(), first.share, false));
+
+    const std::string text = first.stage.lecture.savedScenario();
+    EXPECT_NE(text.substr(0, text.find('\n')).find("--seed 7"), std::string::npos) << text;
+    // Replayed and saved again, it is the same file; a note on the screen it starts on is kept.
+    std::string noted = text;
+    noted.insert(noted.find("screen contiguous"), "# on the contiguous screen\n");
+    Run second;
+    second.stage.lecture.seedWith(7);
+    second.stage.lecture.setScenario(std::get<std::vector<ScenarioStep>>(readScenario(noted, ScreenId::IndexedL)));
+    second.before.clear();
+    while (second.stage.lecture.stepsLeft()) {
+        const auto& step = second.stage.lecture.scenario()[second.stage.lecture.nextStep()];
+        if (step.kind == ScenarioStep::Kind::Screen && step.screen != second.stage.screen().id())
+            second.before.push_back(seen(second.stage.screen(), second.share, false));
+        second.stage.lecture.performNextStep();
+    }
+    second.before.push_back(seen(second.stage.screen(), second.share, false));
+    EXPECT_EQ(second.stage.lecture.savedScenario(), noted);
+    ASSERT_EQ(second.before.size(), first.before.size()) << text;
+    for (std::size_t i = 0; i < first.before.size(); ++i)
+        expectSame(first.before[i], second.before[i], "screen " + std::to_string(i) + " of\n" + text);
 }

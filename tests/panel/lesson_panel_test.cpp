@@ -1,6 +1,9 @@
 #include "compare/compare_window.h"
 #include "core/screen.h"
+#include "lesson/exercise_session.h"
 #include "lesson/reading.h"
+#include "lesson/scenario_file.h"
+#include "panel/exercise_page.h"
 #include "panel/lesson_panel.h"
 #include "panel/read_page.h"
 #include "shell/about_dialog.h"
@@ -12,13 +15,16 @@
 #include "support/window_testing.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 class LessonPanelTest : public QObject {
     Q_OBJECT
@@ -170,6 +176,46 @@ private slots:
         QVERIFY(host().compare() != nullptr && host().compare()->isVisible());
     }
 
+    void anExerciseRefusesWhatIsNotAnAnswerAndGivesASecondTry()
+    {
+        placeOnIndexedL(QStringLiteral("notes"), QStringLiteral("20"));
+        host().showLesson();
+        ExercisePage* page = host().lesson()->exercisePage();
+        auto* answerBox = page->findChild<QLineEdit*>(QStringLiteral("exerciseAnswer"));
+        page->askAnother();
+        const Question question = *host().lecture().exercises().question();
+        QVERIFY(question.form != Question::Form::Choice);
+        const QString score = answer("exerciseScore")->text();
+        for (const char* refused : {"", "abc", "-1", "3,"}) {
+            answerBox->setText(QString::fromLatin1(refused));
+            QTest::keyClick(answerBox, Qt::Key_Return);
+            QVERIFY2(!answer("exerciseVerdict")->text().isEmpty(), refused);
+            QVERIFY(answer("exerciseWorking")->text().isEmpty());
+            QCOMPARE(answer("exerciseScore")->text(), score);
+        }
+        answerBox->setText(
+            QString::fromStdString(question.answer + (question.form == Question::Form::Blocks ? ", 0" : "0")));
+        QTest::keyClick(answerBox, Qt::Key_Return);
+        QVERIFY(answer("exerciseVerdict")->text().startsWith(QStringLiteral("Not yet: try once more.")));
+        QVERIFY(answer("exerciseWorking")->text().isEmpty());
+        answerBox->setText(QString::fromStdString(question.answer));
+        QTest::keyClick(answerBox, Qt::Key_Return);
+        QCOMPARE(answer("exerciseWorking")->text(), QString::fromStdString(question.working));
+        QCOMPARE(answer("exerciseScore")->text(), QStringLiteral("Questions tried: 1, answered right: 1"));
+
+        // Enter on a list of choices checks it too; ticked, the answer comes at the first try.
+        page->findChild<QCheckBox*>(QStringLiteral("exerciseFirstTry"))->setChecked(true);
+        window(ScreenId::IndexedL)->findChild<QLineEdit*>(QStringLiteral("txLenght"))->setText(QStringLiteral("x"));
+        page->findChild<QCheckBox*>(QStringLiteral("exerciseAboutAdd"))->setChecked(true);
+        for (int n = 0; n < 100 && host().lecture().exercises().question()->form != Question::Form::Choice; ++n)
+            page->askAnother();
+        auto* choices = page->findChild<QComboBox*>(QStringLiteral("exerciseChoice"));
+        choices->setCurrentIndex(0);  // placing the file, which is wrong for a length of "x"
+        QTest::keyClick(choices, Qt::Key_Return);
+        QVERIFY(answer("exerciseVerdict")->text().startsWith(QStringLiteral("Not quite")));
+        QVERIFY(!answer("exerciseWorking")->text().isEmpty());
+    }
+
     void thePanelFollowsTheScreensAndNeverKeepsTheProgramRunning()
     {
         host().showLesson();
@@ -197,6 +243,7 @@ class LectureControlsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RunningProgram> m_program;
+    QTemporaryDir m_dir;
 
     MethodWindow* window() const { return m_program->host.window(ScreenId::IndexedL); }
     const Screen& screen() const { return *m_program->host.screen(ScreenId::IndexedL); }
@@ -273,6 +320,39 @@ private slots:
         host.play(2000);
         QTest::keyClick(window(), Qt::Key_Escape);
         QVERIFY(!host.isPlaying());
+    }
+
+    void aSavedLectureReplaysToTheSameDiskAndIndexList()
+    {
+        type(QStringLiteral("lab report"), QStringLiteral("9"));
+        press("cmAdd");
+        while (window()->findChild<QPushButton*>(QStringLiteral("cmNext"))->isVisible())
+            press("cmNext");
+        window()->onRowClicked(1);
+        const QString path = QDir(m_dir.path()).filePath(QStringLiteral("lecture.txt"));
+        QVERIFY(m_program->host.lessons().saveScenario(path));
+        QVERIFY(m_program->host.lesson()
+                    ->findChild<QLabel*>(QStringLiteral("lectureStatus"))
+                    ->text()
+                    .startsWith(QStringLiteral("Saved")));
+        auto steps = std::get<std::vector<ScenarioStep>>(readScenarioFile(path.toStdString(), ScreenId::Contiguous));
+
+        RunningProgram again;
+        again.host.navigator().start(ScreenId::Contiguous);
+        again.host.setScenario(std::move(steps));
+        while (again.host.lecture().stepsLeft())
+            again.host.performNextStep();
+        const Screen& replayed = *again.host.screen(ScreenId::IndexedL);
+        QVERIFY(replayed.files() == screen().files());
+        const auto indexCells = [](const Screen& s) {
+            std::vector<std::vector<std::string>> cells;
+            for (const auto& row : s.form().list(Control::lvIndex).rows())
+                cells.push_back(row.cells);
+            return cells;
+        };
+        QVERIFY(!indexCells(screen()).empty());
+        QVERIFY(indexCells(replayed) == indexCells(screen()));
+        QVERIFY(!m_program->host.lessons().saveScenario(m_dir.path()));  // a folder is no file
     }
 
     void thePictureGoesToTheClipboard()

@@ -37,7 +37,7 @@ public:
         if (m_loaded != nullptr)
             m_loaded->unload();
         m_loaded = screen.get();
-        lecture.screenLoaded();
+        lecture.screenLoaded(id);
     }
     MessageSink& messages() override { return *this; }
     void showChanges(std::optional<std::size_t>) override { ++shown; }

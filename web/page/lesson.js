@@ -178,9 +178,15 @@ export class LessonPanel {
 
   check() {
     const x = JSON.parse(this.app.core.check(this.answerChoice.hidden ? this.answerText.value : this.answerChoice.value));
-    if (x.right === null) return;
+    if (x.verdict === null) return;
+    if (!x.ended) {
+      // Not an answer, or a first wrong one: the question stays open.
+      this.verdict.textContent = x.verdict === 'notAnAnswer' ? x.hint : `Not yet: try once more. ${x.hint}`.trim();
+      (this.answerChoice.hidden ? this.answerText : this.answerChoice).focus();
+      return;
+    }
     const q = x.question;
-    this.verdict.textContent = x.right ? `Right: ${q.answer}.` : `Not quite: the answer is ${q.answer}.`;
+    this.verdict.textContent = x.verdict === 'right' ? `Right: ${q.answer}.` : `Not quite: the answer is ${q.answer}.`;
     this.working.textContent = q.working;
     this.showExercise(x);
     this.marks.exercise = q.marks;
