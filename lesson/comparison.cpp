@@ -7,7 +7,7 @@
 #include "lesson/screens.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdlib>
 #include <cmath>
 
 namespace {
@@ -47,15 +47,16 @@ int firstFree(const BlockDisk& disk)
 
 std::string decimal(double value)
 {
-    // Halves up, as a student rounds: 2.125 is 2.13.
-    char text[32];
-    const double hundredths = static_cast<double>(std::llround(value * 100)) / 100;
-    const auto end = std::to_chars(text, text + sizeof text, hundredths, std::chars_format::fixed, 2).ptr;
-    std::string written(text, end);
-    while (written.back() == '0')
-        written.pop_back();
-    if (written.back() == '.')
-        written.pop_back();
+    // Halves up, as a student rounds: 2.125 is 2.13. In whole hundredths, so that every library
+    // writes it alike.
+    const long long hundredths = std::llround(value * 100);
+    std::string written = (hundredths < 0 ? "-" : "") + std::to_string(std::llabs(hundredths) / 100);
+    const long long cents = std::llabs(hundredths) % 100;
+    if (cents != 0) {
+        written += '.' + std::to_string(cents / 10);
+        if (cents % 10 != 0)
+            written += std::to_string(cents % 10);
+    }
     return written;
 }
 
