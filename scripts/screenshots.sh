@@ -187,7 +187,7 @@ stop
 start
 add report 20
 press 24
-keys F2 alt+r alt+f Down alt+b ctrl+a
+keys F2 alt+r alt+f Down alt+o ctrl+a
 typed 15
 shot_with_panel lesson-read
 stop
@@ -196,7 +196,7 @@ start --method contiguous
 add_with_start notes 0 5
 add_with_start lab1.c 8 12
 add_with_start data 30 4
-keys F2 alt+r alt+f Down Down alt+b ctrl+a
+keys F2 alt+r alt+f Down Down alt+o ctrl+a
 typed 3
 shot_with_panel lesson-contiguous
 keys alt+s
@@ -206,7 +206,7 @@ stop
 start --method linked
 add_with_start chain 10 6
 press 6
-keys F2 alt+r alt+f Down alt+b ctrl+a
+keys F2 alt+r alt+f Down alt+o ctrl+a
 typed 4
 shot_with_panel lesson-linked
 stop
@@ -214,7 +214,7 @@ stop
 start --method multilevel
 add report 20
 press 24
-keys F2 alt+r alt+f Down alt+b ctrl+a
+keys F2 alt+r alt+f Down alt+o ctrl+a
 typed 15
 shot_with_panel lesson-multilevel
 stop
@@ -223,8 +223,8 @@ start --method contiguous
 add_with_start notes 0 5
 add_with_start lab1.c 8 12
 add_with_start data 30 4
-keys F2 alt+x alt+a
-typed 32
+keys F2 alt+x alt+q
+typed 0
 keys Return
 shot_with_panel lesson-exercise
 stop
