@@ -1,6 +1,7 @@
 #include "bench_support.h"
 #include "core/random_stream.h"
 #include "indexed/indexed_screen.h"
+#include "lesson/comparison.h"
 #include "lesson/free_space.h"
 #include "panel/lesson_panel.h"
 #include "panel/read_page.h"
@@ -64,6 +65,23 @@ void pickAndRedrawTheOverlay(benchmark::State& state)
     }
 }
 BENCHMARK(pickAndRedrawTheOverlay)->Unit(benchmark::kMicrosecond);
+
+// Place and the table of the Compare window: eight files of eight blocks fill the contiguous and
+// linked disks; the indexed disks take what fits and refuse the rest.
+void compareAFullDisk(benchmark::State& state)
+{
+    Workload workload;
+    for (int i = 0; i < 8; ++i)
+        workload.push_back({"f" + std::to_string(i), 8});
+    Comparison comparison;
+    for (auto _ : state) {
+        comparison.place(workload);
+        benchmark::DoNotOptimize(tabSeparated(comparisonTable(comparison, 0, 7)));
+        for (const ScreenId method : COMPARED_METHODS)
+            benchmark::DoNotOptimize(comparison.readsByBlock(method, 0));
+    }
+}
+BENCHMARK(compareAFullDisk)->Unit(benchmark::kMicrosecond);
 
 // Step back with ten thousand actions behind it: the screen restored and the stream rewound past
 // every value those actions drew.

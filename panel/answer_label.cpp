@@ -1,6 +1,8 @@
 #include "panel/answer_label.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
 
 AnswerLabel::AnswerLabel(const QString& caption, const char* objectName)
 {
@@ -22,6 +24,46 @@ void AnswerLabel::setAnswer(const QString& answer)
         QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+namespace {
+
+constexpr const char* STABLE_NAME = "pellucorStableName";
+
+class StableComboAccessible final : public QAccessibleWidget {
+public:
+    explicit StableComboAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* box = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Name)
+            return box->accessibleName();
+        if (t == QAccessible::Value)
+            return box->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* stableCombo(const QString& className, QObject* object)
+{
+    auto* box = qobject_cast<QComboBox*>(object);
+    if (className != QLatin1String("QComboBox") || box == nullptr
+        || !box->property(STABLE_NAME).toBool())
+        return nullptr;
+    return new StableComboAccessible(box);
+}
+
+}  // namespace
+
+void keepNameStable(QComboBox* box)
+{
+    box->setProperty(STABLE_NAME, true);
+    static const bool installed = [] {
+        QAccessible::installFactory(stableCombo);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 QString counted(int n, const QString& one, const QString& many)

@@ -13,5 +13,10 @@ public:
     void clearAnswer() { setAnswer({}); }
 };
 
+// Keeps a combo box's accessible name as set, with the chosen item as its value: on some systems
+// the toolkit names a combo box by its chosen item.
+class QComboBox;
+void keepNameStable(QComboBox* box);
+
 // "1 block", "3 blocks".
 QString counted(int n, const QString& one, const QString& many);

@@ -26,6 +26,7 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
     m_answerText->setObjectName(QStringLiteral("exerciseAnswer"));
     m_answerText->setAccessibleName(tr("Your answer"));
     m_answerChoice = new QComboBox;
+    keepNameStable(m_answerChoice);
     m_answerChoice->setObjectName(QStringLiteral("exerciseChoice"));
     m_answerChoice->setAccessibleName(tr("Your answer"));
     m_answerInput = new QStackedWidget;
@@ -36,7 +37,7 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
     m_check->setObjectName(QStringLiteral("exerciseCheck"));
     m_verdict = new AnswerLabel(tr("Right or wrong"), "exerciseVerdict");
     m_working = new AnswerLabel(tr("The worked answer"), "exerciseWorking");
-    auto* another = new QPushButton(tr("&Another question"));
+    auto* another = new QPushButton(tr("Another &question"));
     another->setObjectName(QStringLiteral("exerciseAnother"));
     m_aboutAdd = new QCheckBox(tr("Ask about Add with the fields as t&yped"));
     m_aboutAdd->setObjectName(QStringLiteral("exerciseAboutAdd"));

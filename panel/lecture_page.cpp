@@ -119,7 +119,7 @@ void LecturePage::showProgress()
 
     const bool playing = m_lecture.isPlaying();
     if (playing != m_wasPlaying) {
-        m_play->setText(playing ? tr("&Stop") : tr("&Play on"));
+        m_play->setText(playing ? tr("Sto&p") : tr("&Play on"));
         m_play->setAccessibleName(playing ? tr("Stop playing") : tr("Play on"));
         m_status->setAnswer(playing ? tr("Playing: Next Block is pressed until the file is placed.") : tr("Stopped."));
         m_wasPlaying = playing;

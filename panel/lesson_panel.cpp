@@ -73,6 +73,7 @@ LessonPanel::LessonPanel(Lecture& lecture, QWidget* parent) : QWidget(parent, Qt
         m_tabs->setCurrentWidget(m_lecture);
 
     connect(m_read, &ReadPage::marksChanged, this, &LessonPanel::showMarks);
+    connect(m_read, &ReadPage::compareClicked, this, &LessonPanel::compareRequested);
     connect(m_exercise, &ExercisePage::marksChanged, this, &LessonPanel::showMarks);
     setMinimumWidth(NARROWEST_PANEL);
     refresh();

@@ -42,6 +42,7 @@ public:
 signals:
     // The blocks to mark on the followed screen's grid, in the order read; none while hidden.
     void marksChanged(const std::vector<int>& blocks);
+    void compareRequested();
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -23,6 +23,7 @@ ReadPage::ReadPage()
 {
     auto* form = new QFormLayout(this);
     m_file = new QComboBox;
+    keepNameStable(m_file);
     m_file->setObjectName(QStringLiteral("lessonFile"));
     m_file->setAccessibleName(tr("File to read"));
     m_file->setPlaceholderText(tr("(pick a listed file)"));
@@ -36,12 +37,17 @@ ReadPage::ReadPage()
     m_whole = new AnswerLabel(tr("Reading the whole file"), "lessonWhole");
     m_note = new AnswerLabel(tr("What the file holds"), "lessonNote");
     form->addRow(tr("&File:"), m_file);
-    form->addRow(tr("&Block:"), m_block);
+    form->addRow(tr("Bl&ock:"), m_block);
     form->addRow(QString(), m_clearPick);
     form->addRow(m_rule);
     form->addRow(tr("Reads:"), m_path);
     form->addRow(tr("Whole file:"), m_whole);
     form->addRow(m_note);
+    auto* compare = new QPushButton(tr("Compare the &methods... (F6)"));
+    compare->setObjectName(QStringLiteral("lessonCompare"));
+    compare->setAccessibleName(tr("Compare the methods"));
+    form->addRow(compare);
+    connect(compare, &QPushButton::clicked, this, &ReadPage::compareClicked);
     connect(m_file, &QComboBox::currentIndexChanged, this, [this] { answer(); });
     connect(m_block, &QSpinBox::valueChanged, this, [this] { answer(); });
     connect(m_clearPick, &QPushButton::clicked, this, [this] { pick(-1, 0); });

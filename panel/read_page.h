@@ -27,6 +27,8 @@ public:
 signals:
     // The blocks read, in order, to mark on the grid.
     void marksChanged(const std::vector<int>& blocks);
+    // The same files placed by every method, side by side.
+    void compareClicked();
 
 private:
     void listFiles();

@@ -63,6 +63,13 @@ fresh_root_enter() {
     fresh_root_mounts+=("$root/$fs")
   done
   cp /etc/resolv.conf "$root/etc/resolv.conf"
+  # Where this machine reaches the npm registry through a proxy that it trusts by certificate, a
+  # machine in the same place would too: npm in the root is given the same extra certificates.
+  fresh_root_node_ca=""
+  if [ -n "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f "$NODE_EXTRA_CA_CERTS" ]; then
+    cp "$NODE_EXTRA_CA_CERTS" "$root/etc/extra-ca-certificates.crt"
+    fresh_root_node_ca=/etc/extra-ca-certificates.crt
+  fi
 }
 
 # fresh_root_start_display: starts a virtual display here, its messages in $fresh_root_files/xvfb.log,
@@ -82,7 +89,7 @@ fresh_root_start_display() {
 # root_run DIR sets root_command to the same command line, for wrapping it in another program.
 root_run() {
   root_command=(chroot "$root" /usr/bin/env -i -C "$1" PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
-    HOME=/root TERM=dumb DEBIAN_FRONTEND=noninteractive)
+    HOME=/root TERM=dumb DEBIAN_FRONTEND=noninteractive ${fresh_root_node_ca:+NODE_EXTRA_CA_CERTS=$fresh_root_node_ca})
 }
 in_root() {
   root_run "$1"

@@ -234,3 +234,9 @@ win=$(xdotool search --onlyvisible --pid "$pid" --name "Allocation" | head -n 1)
 keys F2 alt+n alt+n alt+n alt+n alt+n
 shot_with_panel lesson-scenario
 stop
+
+# The Compare window: one file of 20 blocks under each method.
+start --compare report:20
+compare=$(timeout 10 xdotool search --sync --onlyvisible --name "^Compare\$" | head -n 1)
+shot compare "$compare"
+stop

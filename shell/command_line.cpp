@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string_view>
+#include <variant>
 
 namespace {
 
@@ -183,6 +184,17 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments)
                 return error("bad scale '" + *scale + "' (a number from 1 to 3, or fit)");
             continue;
         }
+        // Its value is optional: the next argument is it unless it is an option.
+        if (argument == "--compare" || argument.starts_with("--compare=")) {
+            std::string files = argument.size() > 9 ? argument.substr(10) : std::string();
+            if (argument == "--compare" && i + 1 < arguments.size() && !arguments[i + 1].starts_with("-"))
+                files = arguments[++i];
+            auto workload = readWorkload(files);
+            if (const auto* why = std::get_if<std::string>(&workload))
+                return error("bad workload '" + files + "' (" + *why + ")");
+            line.options.compare = std::get<Workload>(std::move(workload));
+            continue;
+        }
         line.others.push_back(argument);
     }
     return line;
@@ -220,7 +232,11 @@ std::string usageText()
            "                     fit: as large as the screen and the lesson panel fit side by\n"
            "                     side.\n"
            "  --readable         Draws the cells' text in black or white, whichever reads\n"
-           "                     better on the cell, and larger, for a projector.\n";
+           "                     better on the cell, and larger, for a projector.\n"
+           "  --compare [NAME:LENGTH,...]\n"
+           "                     Opens the Compare window beside the first screen (F6 opens\n"
+           "                     it from any screen) and lays the files given, each a name\n"
+           "                     and a length from 1 to 64, on a disk of each method.\n";
 }
 
 std::string versionText() { return std::string("Pellucor ") + VERSION_TEXT + "\n"; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/screen_table.h"
+#include "lesson/workload.h"
 
 #include <cstdint>
 #include <optional>
@@ -16,6 +17,7 @@ struct StartOptions {
     std::optional<double> scale;          // every window this many times as large, 1 to 3
     bool fitScale = false;                // the largest scale at which the screen and the panel fit
     bool readable = false;                // cell text for a projector
+    std::optional<Workload> compare;      // the Compare window opens, with these files placed
 };
 
 // Pellucor's own options read out of a command line.

@@ -17,6 +17,8 @@ namespace {
 
 // How long Run to end works before the window is drawn and the keys are heard again.
 constexpr int BATCH_MILLISECONDS = 30;
+// How long a window manager takes to move the focus as a step asked it to.
+constexpr int FOCUS_SETTLES_MS = 150;
 
 // Puts the focus back where the teacher had it when it goes: a step may open another screen's
 // window or a message box, each of which takes the focus.
@@ -25,12 +27,20 @@ public:
     FocusKeeper() : m_window(QApplication::activeWindow()), m_widget(QApplication::focusWidget()) {}
     ~FocusKeeper()
     {
-        if (m_window == nullptr || QApplication::activeWindow() == m_window)
+        if (m_window == nullptr)
             return;
-        m_window->raise();
-        m_window->activateWindow();
-        if (m_widget != nullptr && m_widget->window() == m_window)
-            m_widget->setFocus(Qt::OtherFocusReason);
+        // Now, and once more when the window manager has done what the step asked of it (a box
+        // closed gives the focus back to the window under it).
+        const auto giveBack = [window = m_window, widget = m_widget] {
+            if (window == nullptr || QApplication::activeWindow() == window)
+                return;
+            window->raise();
+            window->activateWindow();
+            if (widget != nullptr && widget->window() == window)
+                widget->setFocus(Qt::OtherFocusReason);
+        };
+        giveBack();
+        QTimer::singleShot(FOCUS_SETTLES_MS, m_window, giveBack);
     }
     FocusKeeper(const FocusKeeper&) = delete;
     FocusKeeper& operator=(const FocusKeeper&) = delete;
@@ -84,6 +94,8 @@ void LessonHost::showLesson(Screen* loaded, bool activate)
         key(Qt::Key_F4, [this] { stepBack(); });
         key(Qt::Key_F5, [this] { restart(); });
         key(Qt::Key_Escape, [this] { stopPlaying(); });
+        key(Qt::Key_F6, [this] { emit compareRequested(); });
+        connect(m_lesson.data(), &LessonPanel::compareRequested, this, &LessonHost::compareRequested);
     }
     if (m_lesson->followed() == nullptr)
         m_lesson->follow(loaded);

@@ -47,6 +47,10 @@ public:
     void setReadable(bool readable);
     bool isReadable() const { return m_readable; }
 
+signals:
+    // The Read page's Compare button, or F6 in the panel.
+    void compareRequested();
+
 private:
     void wireLecturePage();
     void runBatch();

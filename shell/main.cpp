@@ -219,12 +219,16 @@ int main(int argc, char* argv[])
     Share share(stream);
     QtScreenHost host(share);
     host.lessons().setReadable(line.options.readable);
-    if (line.options.seed)
+    if (line.options.seed) {
         host.seedExercises(*line.options.seed);
+        host.seedComparison(*line.options.seed);
+    }
     const bool scenario = !steps.empty();
     host.setScenario(std::move(steps));
     host.navigator().start(line.options.firstScreen);
     if (line.options.lesson || scenario)
         host.showLesson(false);
+    if (line.options.compare)
+        host.showCompare(*line.options.compare);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "shell/qt_screen_host.h"
 
+#include "compare/compare_window.h"
 #include "contiguous/contiguous_window.h"
 #include "core/screen.h"
 #include "indexed/indexed_window.h"
@@ -7,7 +8,7 @@
 #include "panel/lesson_panel.h"
 #include "shell/about_dialog.h"
 #include "shell/platform_services.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 #include "widgets/backdrop_widget.h"
 #include "widgets/beside.h"
 
@@ -39,6 +40,7 @@ QtScreenHost::QtScreenHost(Share& share) : QtScreenHost(share, makeSystemRegistr
 QtScreenHost::QtScreenHost(Share& share, std::unique_ptr<Registry> registry, std::unique_ptr<ProgramStarter> starter)
     : m_share(share), m_registry(std::move(registry)), m_starter(std::move(starter))
 {
+    connect(&m_lessons, &LessonHost::compareRequested, this, [this] { showCompare(); });
 }
 
 QtScreenHost::~QtScreenHost()
@@ -47,6 +49,7 @@ QtScreenHost::~QtScreenHost()
     for (auto& [screen, window] : m_windows)
         delete window.data();
     delete m_about.data();
+    delete m_compare.data();
 }
 
 MethodWindow* QtScreenHost::window(ScreenId screen) const
@@ -91,6 +94,7 @@ void QtScreenHost::loadScreen(ScreenId id)
     key(Qt::Key_F3, [this] { copyPicture(); });
     key(Qt::Key_F4, [this] { stepBack(); });
     key(Qt::Key_F5, [this] { restart(); });
+    key(Qt::Key_F6, [this] { showCompare(); });
     key(Qt::Key_Escape, [this] { stopPlaying(); });
     window->render();
 }
@@ -99,9 +103,14 @@ void QtScreenHost::showScreen(ScreenId screen)
 {
     if (MethodWindow* w = m_windows[screen].data()) {
         useApplicationIconAfterFirstFrame(w);
+        // A screen that a scenario step opens leaves the focus in the panel, where the teacher is.
+        const LessonPanel* panel = m_lessons.lesson();
+        const bool teacherInPanel = panel != nullptr && QApplication::activeWindow() == panel;
+        w->setAttribute(Qt::WA_ShowWithoutActivating, teacherInPanel);
         w->showCentred();
         w->raise();
-        w->activateWindow();
+        if (!teacherInPanel)
+            w->activateWindow();
         m_lessons.windowShown(*w);
         m_lessons.follow(m_screens.at(screen).get());
     }
@@ -192,3 +201,19 @@ MethodWindow* QtScreenHost::loadedWindow() const
 
 
 
+void QtScreenHost::showCompare(const Workload& workload)
+{
+    if (m_compare == nullptr) {
+        m_compare = new CompareWindow(m_comparisonSeed);
+        connect(m_compare.data(), &CompareWindow::screenFilesWanted, this, [this] {
+            if (const auto loaded = m_navigator.loaded())
+                m_compare->setWorkload(workloadFrom(m_screens.at(*loaded)->files()));
+        });
+    }
+    if (!workload.empty())
+        m_compare->setWorkload(workload);
+    m_compare->showBeside(loadedWindow());
+    m_compare->activateWindow();
+}
+
+CompareWindow* QtScreenHost::compare() const { return m_compare.data(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/lecture.h"
+#include "lesson/workload.h"
 #include "shell/lesson_host.h"
 #include "shell/navigator.h"
 
@@ -9,9 +10,11 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AboutDialog;
+class CompareWindow;
 class LessonPanel;
 class MethodWindow;
 class ProgramStarter;
@@ -24,7 +27,7 @@ class Share;
 // it and lets the window go, and wires every window's commands back to the navigation. Beside the
 // screens it keeps the lecture and its lesson panel: it forwards the lecture's keys (F2 the panel,
 // F3 a picture, F4 Step back, F5 Restart, Escape stops Play on and Run to end) and the ticks of
-// Play on to the lecture, and shows what came of them.
+// Play on to the lecture, and shows what came of them. F6 opens the Compare window.
 class QtScreenHost final : public QObject, public ScreenHost, private Stage {
     Q_OBJECT
 public:
@@ -48,6 +51,11 @@ public:
     void setScenario(std::vector<ScenarioStep> steps) { m_lessons.setScenario(std::move(steps)); }
     // Where the exercises' own generator starts, as the random stream starts from --seed.
     void seedExercises(std::uint64_t seed) { m_lecture.exercises() = ExerciseSession(seed); }
+    // The Compare window (F6), beside the loaded screen: made at the first call with its disks'
+    // streams started as the program's, then brought to the front; a workload given is placed.
+    void seedComparison(std::uint64_t seed) { m_comparisonSeed = seed; }
+    void showCompare(const Workload& workload = {});
+    CompareWindow* compare() const;
 
     // The lecture's controls, as the panel and the keys give them.
     LessonHost& lessons() { return m_lessons; }
@@ -91,4 +99,6 @@ private:
     std::map<ScreenId, QPointer<MethodWindow>> m_windows;
     QPointer<AboutDialog> m_about;
     LessonHost m_lessons{m_lecture, [this] { return loadedWindow(); }};
+    QPointer<CompareWindow> m_compare;
+    std::optional<std::uint64_t> m_comparisonSeed;
 };

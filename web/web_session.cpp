@@ -1,6 +1,6 @@
 #include "web/web_session.h"
 
-#include "shell/screens.h"
+#include "lesson/screens.h"
 #include "web/form_json.h"
 
 #include <random>

@@ -122,21 +122,24 @@ void DiskGridWidget::paintEvent(QPaintEvent* event)
     }
     if (m_marks.empty())
         return;
-    const QColor ink(0xb3, 0x41, 0x00);  // a deep orange that no cell background hides
     QFont small = font();
     small.setBold(true);
     p.setFont(small);
-    for (std::size_t order = 0; order < m_marks.size(); ++order) {
-        const QRect cell = Block(m_marks[order])->geometry();
-        const QRect& ring = cell;
-        // Over the cell's edge, where the focus ring also goes: its colour and text stay in view.
-        p.fillRect(QRect(ring.left(), ring.top(), ring.width(), RING), ink);
-        p.fillRect(QRect(ring.left(), ring.bottom() - RING + 1, ring.width(), RING), ink);
-        p.fillRect(QRect(ring.left(), ring.top(), RING, ring.height()), ink);
-        p.fillRect(QRect(ring.right() - RING + 1, ring.top(), RING, ring.height()), ink);
-        const QRect badge = badgeBelow(cell);
-        p.fillRect(badge, ink);
-        p.setPen(Qt::white);
-        p.drawText(badge, Qt::AlignCenter, QString::number(order + 1));
-    }
+    for (std::size_t order = 0; order < m_marks.size(); ++order)
+        drawReadMark(p, Block(m_marks[order])->geometry(), static_cast<int>(order) + 1);
+}
+
+void drawReadMark(QPainter& p, const QRect& cell, int order)
+{
+    const QColor ink(0xb3, 0x41, 0x00);  // a deep orange that no cell background hides
+    const QRect& ring = cell;
+    // Over the cell's edge, where the focus ring also goes: its colour and text stay in view.
+    p.fillRect(QRect(ring.left(), ring.top(), ring.width(), RING), ink);
+    p.fillRect(QRect(ring.left(), ring.bottom() - RING + 1, ring.width(), RING), ink);
+    p.fillRect(QRect(ring.left(), ring.top(), RING, ring.height()), ink);
+    p.fillRect(QRect(ring.right() - RING + 1, ring.top(), RING, ring.height()), ink);
+    const QRect badge = badgeBelow(cell);
+    p.fillRect(badge, ink);
+    p.setPen(Qt::white);
+    p.drawText(badge, Qt::AlignCenter, QString::number(order));
 }

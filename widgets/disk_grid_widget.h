@@ -47,3 +47,7 @@ private:
     bool m_readable = false;
     BlockDisk m_shown;
 };
+
+// A read mark as the grid draws it: a ring on the cell's edge and, just below the cell, its place in
+// the order read (from 1), in the painter's font. Needs room below the cell of its height less 1.
+void drawReadMark(QPainter& p, const QRect& cell, int order);

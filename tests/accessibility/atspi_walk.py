@@ -471,6 +471,35 @@ def indexed(option, scheme, other, first_row):
     run.stop()
 
 
+def lesson():
+    """The lesson panel as a screen reader meets it: a window of its own, its keys at work from it,
+    each answer in its label's description and the read marks in the cells'."""
+    with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as script:
+        script.write("screen indexed\nadd notes 20\nnext all\n")
+    run, window = opened("Indexed Allocation :: Quorvel", "--script", script.name)
+    os.unlink(script.name)
+    if window is None:
+        return
+    panel = run.window("frame", "Lesson")
+    if panel is None:
+        run.stop()
+        return
+    give_back_focus("Lesson")
+    keys("alt+d")  # Run to end
+    until("the scenario run", lambda: find(window, "label", "Current Usage Blocks =23"))
+    keys("alt+r", "alt+f", "Down")
+    reads = until("the reads answered", lambda: find(panel, "label", "Disk reads")
+                  if (find(panel, "label", "Disk reads").description or "").startswith("2 disk reads") else None)
+    check(reads is not None, "the answer is not in the description of 'Disk reads'")
+    check(find(panel, "combo box", "File to read") is not None, "the file box is not named 'File to read' once chosen")
+    marked = [n.name for _, n in nodes(find(window, "panel", "Disk")) if "read" in (n.description or "")]
+    check(len(marked) == 2, "cells whose description tells the read: %s" % marked)
+    keys("F5")  # Restart, from the panel
+    until("the restart", lambda: find(window, "label", "Current Usage Blocks =0") or
+          find(window, "label", "Current Usage Block ="))
+    run.stop()
+
+
 def main():
     global DISPLAY
     with tempfile.TemporaryFile() as number:
@@ -495,6 +524,7 @@ def main():
             linked()
             indexed([], "Linked Scheme", "Multilevel Index", "notes.1")
             indexed(["--method", "multilevel"], "Multilevel Index", "Linked Scheme", "notes.Firs Level")
+            lesson()
         finally:
             xvfb.terminate()
             xvfb.wait()

@@ -1,5 +1,5 @@
 #include "lesson/exercise.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 
 #include "support/recording_sink.h"
 #include "support/scripted_stream.h"

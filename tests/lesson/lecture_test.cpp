@@ -1,6 +1,6 @@
 #include "lesson/lecture.h"
 #include "lesson/scenario.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 
 #include "support/plain_stage.h"
 

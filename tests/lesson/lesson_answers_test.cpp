@@ -1,6 +1,6 @@
 #include "lesson/free_space.h"
 #include "lesson/reading.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 
 #include <gtest/gtest.h>
 

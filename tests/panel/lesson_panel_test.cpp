@@ -1,7 +1,9 @@
+#include "compare/compare_window.h"
 #include "core/screen.h"
 #include "lesson/reading.h"
 #include "panel/lesson_panel.h"
 #include "panel/read_page.h"
+#include "shell/about_dialog.h"
 #include "widgets/block_cell_widget.h"
 #include "widgets/disk_grid_widget.h"
 #include "widgets/form_geometry.h"
@@ -9,7 +11,10 @@
 #include "support/running_program.h"
 #include "support/window_testing.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +40,21 @@ class LessonPanelTest : public QObject {
         auto* next = w->findChild<QPushButton*>(QStringLiteral("cmNext"));
         while (next->isVisible())
             next->click();
+    }
+
+    static void verifyUniqueAccessKeys(const QList<QAction*>& actions, const QString& where, QStringList texts = {})
+    {
+        for (const QAction* a : actions)
+            texts << a->text();
+        QMap<QChar, QString> taken;
+        for (const QString& text : texts) {
+            const qsizetype at = QString(text).replace(QStringLiteral("&&"), QStringLiteral("__")).indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size())
+                continue;
+            const QChar key = text.at(at + 1).toLower();
+            QVERIFY2(!taken.contains(key), qPrintable(where + QStringLiteral(": \"%1\" and \"%2\"").arg(taken[key], text)));
+            taken[key] = text;
+        }
     }
 
     // Every cell shows the colour and the text the disk holds.
@@ -78,6 +98,9 @@ private slots:
         QCOMPARE(path->blocks.size(), 4U);  // three index blocks, then block 15
         QCOMPARE(w->grid()->readMarks(), path->blocks);
         QCOMPARE(answer("lessonPath")->text(), QString::fromStdString(readPathText(path->blocks)));
+        // A screen reader hears the answer and the marks as well.
+        QCOMPARE(answer("lessonPath")->accessibleDescription(), answer("lessonPath")->text());
+        QCOMPARE(w->grid()->Block(path->blocks[2])->accessibleDescription(), QStringLiteral("used, read 3rd"));
         verifyCellsAsTheDiskHolds(w, screen.form().disk);
         // Inside its edge every cell looks as it did; only the marked ones have a ring on the edge.
         const QImage marked = w->grid()->grab().toImage();
@@ -92,6 +115,59 @@ private slots:
         QCOMPARE(w->grid()->readMarks(), path->blocks);
         panel->readPage()->pick(-1, 0);
         QVERIFY(w->grid()->readMarks().empty());
+        QCOMPARE(w->grid()->Block(path->blocks[2])->accessibleDescription(), QStringLiteral("used"));
+    }
+
+    // Alt and a letter reaches one control only, in every window and every menu.
+    void accessKeysAreUniqueInEveryWindow()
+    {
+        host().showLesson();
+        host().navigator().showAbout();
+        QList<QWidget*> windows{host().lesson(), host().about()};
+        for (const ScreenId s : {ScreenId::Contiguous, ScreenId::Linked, ScreenId::IndexedL, ScreenId::IndexedM}) {
+            host().navigator().switchTo(s);
+            QApplication::processEvents();
+            windows << window(s);
+            for (const QMenu* menu : window(s)->findChildren<QMenu*>())
+                verifyUniqueAccessKeys(menu->actions(), menu->objectName());
+            verifyUniqueAccessKeys(window(s)->menuBar()->actions(), window(s)->objectName() + QStringLiteral(" menus"));
+        }
+        for (QWidget* w : windows) {
+            QStringList texts;
+            for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+                texts << b->text();
+            for (const QLabel* l : w->findChildren<QLabel*>()) {
+                if (l->buddy() != nullptr)
+                    texts << l->text();
+            }
+            for (const QTabWidget* tabs : w->findChildren<QTabWidget*>()) {
+                for (int i = 0; i < tabs->count(); ++i)
+                    texts << tabs->tabText(i);
+            }
+            QList<QAction*> none;
+            verifyUniqueAccessKeys(none, w->objectName(), texts);
+        }
+    }
+
+    void theLecturesKeysWorkFromThePanelToo()
+    {
+        placeOnIndexedL(QStringLiteral("notes"), QStringLiteral("3"));
+        host().showLesson();
+        LessonPanel* panel = host().lesson();
+        QTest::keyClick(panel, Qt::Key_F5);
+        QVERIFY(host().screen(ScreenId::IndexedL)->files().empty());
+        QTest::keyClick(panel, Qt::Key_F4);
+        QCOMPARE(host().screen(ScreenId::IndexedL)->files().size(), 1U);
+        host().play(2000);
+        QTest::keyClick(panel, Qt::Key_Escape);
+        QVERIFY(!host().isPlaying());
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(panel, Qt::Key_F3);
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+        QVERIFY(answer("lectureStatus")->accessibleDescription().startsWith(QStringLiteral("Copied")));
+        QVERIFY(host().compare() == nullptr);
+        QTest::keyClick(panel, Qt::Key_F6);
+        QVERIFY(host().compare() != nullptr && host().compare()->isVisible());
     }
 
     void thePanelFollowsTheScreensAndNeverKeepsTheProgramRunning()

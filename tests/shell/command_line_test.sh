@@ -46,6 +46,10 @@ for scale in 1 2.5 1e0 3. 0.3e1; do
     DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= expect 1 nothing 'needs a graphical session' --scale "$scale"
 done
 expect 2 nothing "Missing value after '--script'" --script
+expect 2 nothing "bad workload 'report:0' (the length of 'report' must be" --compare report:0
+expect 2 nothing 'Usage:' --compare=a:1,
+# Without files --compare takes no value: the next option is an option.
+expect 0 '^Pellucor' nothing --compare --version
 expect 2 nothing "cannot be read" --script /nonexistent/scenario.txt
 printf 'screen linked\nadd a 5\n' >"$out.scenario"
 expect 2 nothing "$out.scenario:2: expected a name, a start and a length" --script "$out.scenario"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lesson/lecture.h"
-#include "shell/screens.h"
+#include "lesson/screens.h"
 
 #include <map>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "shell/screens.h"
+#include "lesson/screens.h"
 
 #include "contiguous/contiguous_screen.h"
 #include "indexed/indexed_screen.h"
