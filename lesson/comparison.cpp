@@ -7,7 +7,6 @@
 #include "lesson/screens.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -47,11 +46,14 @@ int firstFree(const BlockDisk& disk)
 
 std::string decimal(double value)
 {
-    // Halves up, as a student rounds: 2.125 is 2.13.
-    char text[32];
-    const double hundredths = static_cast<double>(std::llround(value * 100)) / 100;
-    const auto end = std::to_chars(text, text + sizeof text, hundredths, std::chars_format::fixed, 2).ptr;
-    std::string written(text, end);
+    // Halves up, as a student rounds: 2.125 is 2.13. Written from whole hundredths, since the
+    // page's C++ library has no to_chars for double.
+    long long hundredths = std::llround(value * 100);
+    std::string written = hundredths < 0 ? "-" : "";
+    if (hundredths < 0)
+        hundredths = -hundredths;
+    const long long cents = hundredths % 100;
+    written += std::to_string(hundredths / 100) + (cents < 10 ? ".0" : ".") + std::to_string(cents);
     while (written.back() == '0')
         written.pop_back();
     if (written.back() == '.')
