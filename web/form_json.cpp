@@ -62,12 +62,12 @@ const char* iconName(MessageIcon icon)
 
 void list(std::string& out, const ReportList& l)
 {
-    out += "{\"width\":" + std::to_string(l.width()) + ",\"columns\":[";
+    out += std::string("{\"width\":") + std::to_string(l.width()) + ",\"columns\":[";
     for (std::size_t c = 0; c < l.columns().size(); ++c) {
         out += c == 0 ? "{\"caption\":" : ",{\"caption\":";
         quoted(out, l.columns()[c].caption);
         // Rounded as the desktop's lists round them.
-        out += ",\"width\":" + std::to_string(std::lround(l.columns()[c].width)) + "}";
+        out += std::string(",\"width\":") + std::to_string(std::lround(l.columns()[c].width)) + "}";
     }
     out += "],\"rows\":[";
     for (std::size_t r = 0; r < l.rows().size(); ++r) {
@@ -87,7 +87,7 @@ void list(std::string& out, const ReportList& l)
 
 void rect(std::string& out, const form_layout::Rect& r)
 {
-    out += "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.width) + ","
+    out += std::string("[") + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.width) + ","
         + std::to_string(r.height) + "]";
 }
 
@@ -115,7 +115,7 @@ std::string screenFactsJson(ScreenId id)
     quoted(out, facts.caption);
     out += ",\"methodName\":";
     quoted(out, facts.methodName);
-    out += ",\"client\":[" + std::to_string(facts.clientWidth) + "," + std::to_string(facts.clientHeight) + "]";
+    out += std::string(",\"client\":[") + std::to_string(facts.clientWidth) + "," + std::to_string(facts.clientHeight) + "]";
     out += ",\"methodMenu\":[";
     for (std::size_t i = 0; i < facts.methodMenu.size(); ++i) {
         out += i == 0 ? "{\"target\":" : ",{\"target\":";
@@ -138,7 +138,7 @@ std::string screenFactsJson(ScreenId id)
     } else {
         out += "null";
     }
-    out += ",\"grid\":{\"left\":" + std::to_string(fl::GRID_LEFT) + ",\"top\":" + std::to_string(fl::GRID_TOP)
+    out += std::string(",\"grid\":{\"left\":") + std::to_string(fl::GRID_LEFT) + ",\"top\":" + std::to_string(fl::GRID_TOP)
         + ",\"pitch\":" + std::to_string(fl::PITCH) + ",\"cellLeft\":" + std::to_string(fl::CELL_LEFT)
         + ",\"cellWidth\":" + std::to_string(fl::CELL_WIDTH) + ",\"cellHeight\":" + std::to_string(fl::CELL_HEIGHT)
         + ",\"numberSize\":" + std::to_string(fl::NUMBER_SIZE) + "}";
@@ -198,9 +198,9 @@ std::string aboutJson()
     std::string out = "{\"title\":";
     quoted(out, TITLE);
     out += ",\"version\":";
-    quoted(out, "Version " + std::to_string(VERSION_MAJOR) + "." + std::to_string(VERSION_MINOR) + "."
+    quoted(out, std::string("Version ") + std::to_string(VERSION_MAJOR) + "." + std::to_string(VERSION_MINOR) + "."
             + std::to_string(VERSION_REVISION));
-    out += ",\"client\":[" + std::to_string(CLIENT_WIDTH) + "," + std::to_string(CLIENT_HEIGHT) + "]";
+    out += std::string(",\"client\":[") + std::to_string(CLIENT_WIDTH) + "," + std::to_string(CLIENT_HEIGHT) + "]";
     out += ",\"titleRect\":";
     rect(out, TITLE_RECT);
     out += ",\"versionRect\":";
@@ -306,7 +306,7 @@ std::string formJson(
         quoted(out, controlName(*focus));
     else
         out += "null";
-    out += ",\"row\":" + (row ? std::to_string(*row) : std::string("null"));
+    out += std::string(",\"row\":") + (row ? std::to_string(*row) : std::string("null"));
     out += ",\"messages\":[";
     for (std::size_t m = 0; m < messages.size(); ++m) {
         out += m == 0 ? "{\"title\":" : ",{\"title\":";

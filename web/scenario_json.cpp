@@ -17,7 +17,7 @@ std::string stepJson(const ScenarioStep& step)
     static constexpr const char* KINDS[] = {"screen", "add", "next", "nextAll", "clear", "row"};
     std::string out = "{\"kind\":\"";
     out += KINDS[static_cast<int>(step.kind)];
-    out += "\",\"screen\":\"" + std::string(formName(step.screen)) + "\",\"count\":" + std::to_string(step.count)
+    out += std::string("\",\"screen\":\"") + std::string(formName(step.screen)) + "\",\"count\":" + std::to_string(step.count)
         + ",\"fields\":{\"txFile\":" + jsonString(step.name) + ",\"txStart\":" + jsonString(step.start)
         + ",\"txLenght\":" + jsonString(step.length) + "}}";
     return out;

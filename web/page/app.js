@@ -42,7 +42,6 @@ function render() {
     if (focus) view.render({ ...view.rendered, focus });
   });
   lesson?.refresh();
-  document.dispatchEvent(new CustomEvent('pellucor-rendered', { detail: state }));
   return state;
 }
 

@@ -238,6 +238,8 @@ export class ScreenView {
       if (!old || old.label !== cell.label) this.numbers[i].textContent = cell.label;
       if (!old || old.colour !== cell.colour) el.setAttribute('aria-description', cell.colour === '#ffffff' ? 'free' : 'used');
     });
+    // A scenario's row click shows its row chosen, as a click of one's own does.
+    if (state.row !== null && state.row !== undefined) this.lists.get('lvDirectory').current = state.row;
     for (const [control, data] of Object.entries(state.lists)) {
       const list = this.lists.get(control);
       if (list) this.renderList(list, data);
