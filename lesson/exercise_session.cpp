@@ -18,6 +18,7 @@ const std::optional<Question>& ExerciseSession::ask(Screen& screen, Share& share
 {
     m_question = m_generator.next(screen, share, aboutAdd);
     m_answered = false;
+    m_withdrawn = false;
     m_wrongTries = 0;
     if (m_question)
         m_asked = askedOn(screen);
@@ -52,6 +53,7 @@ bool ExerciseSession::follow(const Screen* screen)
         if (now == m_asked)
             return false;
     }
+    m_withdrawn = screen == m_asked.screen;
     m_question.reset();
     m_answered = false;
     m_wrongTries = 0;
@@ -61,6 +63,7 @@ bool ExerciseSession::follow(const Screen* screen)
 void ExerciseSession::restart()
 {
     m_generator.restart();
+    m_withdrawn = false;
     m_question.reset();
     m_answered = false;
     m_wrongTries = 0;

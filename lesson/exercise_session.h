@@ -35,6 +35,8 @@ public:
 
     const std::optional<Question>& question() const { return m_question; }
     bool answered() const { return m_answered; }
+    // The last question was withdrawn because its screen's disk changed.
+    bool withdrawn() const { return m_withdrawn; }
     // Wrong answers given to the standing question.
     int wrongTries() const { return m_wrongTries; }
     int tried() const { return m_tried; }
@@ -56,6 +58,7 @@ private:
     std::optional<Question> m_question;
     Asked m_asked;
     bool m_answered = false;
+    bool m_withdrawn = false;
     int m_wrongTries = 0;
     int m_tried = 0;
     int m_right = 0;

@@ -71,14 +71,9 @@ ExercisePage::ExercisePage(ExerciseSession& session, Share& share) : m_session(s
 
 void ExercisePage::refresh(Screen* screen)
 {
-    const bool another = screen != m_screen;
     m_screen = screen;
-    if (m_session.follow(screen)) {
+    if (m_session.follow(screen))
         showSession();
-        if (!another)
-            m_asked->setAnswer(tr("The disk has changed since that question was asked, so it is withdrawn: press "
-                                "Another question for one about the disk as it is now."));
-    }
 }
 
 void ExercisePage::askAnother()
@@ -157,7 +152,10 @@ void ExercisePage::showSession()
 {
     const auto& question = m_session.question();
     m_asked->setAnswer(question ? text(question->text)
-                              : tr("Press Another question for a question about the disk on screen."));
+            : m_session.withdrawn()
+            ? tr("The disk has changed since that question was asked, so it is withdrawn: press Another question "
+                 "for one about the disk as it is now.")
+            : tr("Press Another question for a question about the disk on screen."));
     m_check->setEnabled(question && !m_session.answered());
     if (!question || !m_session.answered()) {
         m_verdict->clearAnswer();

@@ -193,9 +193,11 @@ void LessonHost::restart()
 {
     const MethodWindow* w = m_loadedWindow();
     m_lecture.restart(w != nullptr ? w->focusedControl() : std::nullopt);
+    // The exercises as the lecture now holds them, before the screen shown anew withdraws a question.
+    if (m_lesson != nullptr)
+        m_lesson->exercisePage()->showSession();
     showLecture();
     if (m_lesson != nullptr) {
-        m_lesson->exercisePage()->showSession();
         m_lesson->lecturePage()->setStatus(
             tr("Restarted: the same typing gives the same colours and blocks again. Step back undoes it."));
     }
@@ -204,9 +206,10 @@ void LessonHost::restart()
 bool LessonHost::stepBack()
 {
     const bool undone = m_lecture.stepBack();
+    if (m_lesson != nullptr)
+        m_lesson->exercisePage()->showSession();
     showLecture();
     if (m_lesson != nullptr) {
-        m_lesson->exercisePage()->showSession();
         m_lesson->lecturePage()->setStatus(undone ? tr("Stepped back one action.") : tr("Nothing left to step back to."));
     }
     return undone;

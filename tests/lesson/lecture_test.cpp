@@ -180,6 +180,7 @@ TEST(Lecture, AQuestionIsWithdrawnOnceItsDiskChanges)
     EXPECT_FALSE(exercises.follow(&stage.screen()));
     ASSERT_TRUE(stage.lecture.stepBack());
     EXPECT_TRUE(exercises.follow(&stage.screen()));
+    EXPECT_TRUE(exercises.withdrawn());
     EXPECT_FALSE(exercises.question().has_value());
     EXPECT_FALSE(exercises.check("4").has_value());
     EXPECT_EQ(exercises.tried(), 0);
