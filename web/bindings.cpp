@@ -1,19 +1,25 @@
 // The page's way into the logic: one session for the page's life, driven by name.
+#include "lesson/comparison.h"
 #include "lesson/free_space.h"
 #include "lesson/reading.h"
+#include "web/compare_json.h"
 #include "web/form_json.h"
 #include "web/lesson_json.h"
 #include "web/web_session.h"
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace {
 
 std::unique_ptr<WebSession> session;
+// The Compare dialog's four screens, from the session's seed.
+std::unique_ptr<Comparison> comparison;
 
 std::optional<Control> controlNamed(const std::string& name)
 {
@@ -50,6 +56,7 @@ bool start(const std::string& seed, const std::string& first)
     if (!screen)
         return false;
     session = std::make_unique<WebSession>(value, *screen);
+    comparison = std::make_unique<Comparison>(value);
     return true;
 }
 
@@ -109,6 +116,22 @@ std::string freeSpace() { return freeSpaceJson(session->loaded()); }
 std::string askQuestion(bool aboutAdd) { return askJson(session->lecture(), session->loaded(), aboutAdd); }
 std::string checkAnswer(const std::string& answer) { return checkJson(session->lecture(), answer); }
 
+// "" once the workload is laid on the four screens; else why the text is not a workload.
+std::string comparePlace(const std::string& text)
+{
+    auto workload = readWorkload(text);
+    if (const auto* why = std::get_if<std::string>(&workload))
+        return *why;
+    comparison->place(std::get<Workload>(workload));
+    return {};
+}
+
+// k < 0: the file's last block.
+std::string compare(int file, int k)
+{
+    return compareJson(*comparison, static_cast<std::size_t>(std::max(file, 0)), k < 0 ? std::nullopt : std::optional(k));
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(pellucor)
@@ -140,4 +163,6 @@ EMSCRIPTEN_BINDINGS(pellucor)
     function("freeSpace", &freeSpace);
     function("ask", &askQuestion);
     function("check", &checkAnswer);
+    function("comparePlace", &comparePlace);
+    function("compare", &compare);
 }

@@ -1,7 +1,10 @@
 // Runs a scenario on the logic alone and prints, for the start and after each line, one line of
 // JSON: the line as read and the form after it, what the page must show after the same actions.
+// With --compare, prints instead the Compare window's figures for the workload as one line of JSON.
 //
 //   pellucor_scenario_json [--seed N] [--method NAME] FILE
+//   pellucor_scenario_json [--seed N] --compare NAME:LENGTH,... [--file N] [--block K]
+#include "web/compare_json.h"
 #include "web/form_json.h"
 #include "web/web_session.h"
 
@@ -9,6 +12,8 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <variant>
 
 namespace {
 
@@ -30,6 +35,9 @@ int main(int argc, char** argv)
     std::optional<std::uint64_t> seed;
     ScreenId first = ScreenId::IndexedL;
     std::string path;
+    std::optional<std::string> compare;
+    std::size_t compareFile = 0;
+    std::optional<int> compareBlock;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--seed" && i + 1 < argc) {
@@ -48,9 +56,26 @@ int main(int argc, char** argv)
                 return 2;
             }
             first = *id;
+        } else if (arg == "--compare" && i + 1 < argc) {
+            compare = argv[++i];
+        } else if (arg == "--file" && i + 1 < argc) {
+            compareFile = static_cast<std::size_t>(std::stoul(argv[++i]));
+        } else if (arg == "--block" && i + 1 < argc) {
+            compareBlock = std::stoi(argv[++i]);
         } else {
             path = arg;
         }
+    }
+    if (compare) {
+        auto workload = readWorkload(*compare);
+        if (const auto* why = std::get_if<std::string>(&workload)) {
+            std::cerr << "bad workload: " << *why << '\n';
+            return 2;
+        }
+        Comparison comparison(seed);
+        comparison.place(std::get<Workload>(workload));
+        std::cout << compareJson(comparison, compareFile, compareBlock) << '\n';
+        return 0;
     }
     std::ifstream file(path);
     if (!file) {

@@ -1,6 +1,7 @@
 // The page: starts the logic, builds the loaded screen, and sends it every event.
 import createPellucor from './pellucor.js';
 import { messageOpen, setUpMessages, showAbout, showMessages } from './dialogs.js';
+import { CompareDialog } from './compare.js';
 import { LessonPanel } from './lesson.js';
 import { ScreenView } from './view.js';
 
@@ -10,6 +11,7 @@ let view = null;
 let screenName = null;
 let ended = false;
 let lesson = null;
+let comparing = null;
 const status = document.getElementById('status');
 
 function announce(text) {
@@ -183,7 +185,7 @@ function openMenu(title) {
 
 document.addEventListener('click', (e) => { if (!menubar.contains(e.target)) closeMenus(false); });
 document.addEventListener('keydown', (e) => {
-  if (!e.altKey || e.ctrlKey || e.metaKey || ended || messageOpen()) return;
+  if (!e.altKey || e.ctrlKey || e.metaKey || ended || messageOpen() || comparing?.dialog.open) return;
   const title = [...menubar.querySelectorAll('.menu-title')].find((t) => t.dataset.key === e.key.toLowerCase());
   const tab = lesson?.open && [...document.querySelectorAll('#lesson [role="tab"]')].find((t) => t.dataset.key === e.key.toLowerCase());
   if (tab) {
@@ -198,19 +200,25 @@ document.addEventListener('keydown', (e) => {
 });
 
 // The lecture's keys, beside the screen's own: F2 the lesson panel, F3 a picture, F4 Step back,
-// F5 Restart, Escape stops Play on.
+// F5 Restart, F6 Compare, Escape stops Play on.
 document.addEventListener('keydown', (e) => {
-  if (ended || messageOpen() || e.altKey || e.ctrlKey || e.metaKey) return;
+  if (ended || messageOpen() || comparing?.dialog.open || e.altKey || e.ctrlKey || e.metaKey) return;
   const run = { F2: () => lessonPanel().show(), F3: () => lessonPanel().copyPicture(), F4: () => lessonPanel().stepBack(),
-    F5: () => lessonPanel().restart(), Escape: () => lesson?.stopPlaying() }[e.key];
+    F5: () => lessonPanel().restart(), F6: () => compareDialog().show(), Escape: () => lesson?.stopPlaying() }[e.key];
   if (!run || (e.key === 'Escape' && !lesson)) return;
   e.preventDefault();
   run();
 });
 
 function lessonPanel() {
-  lesson ??= new LessonPanel({ core, render, view: () => view, focusedControl, busy: () => ended || messageOpen(), picture });
+  lesson ??= new LessonPanel({ core, render, view: () => view, focusedControl, busy: () => ended || messageOpen(), picture,
+    compare: () => compareDialog().show() });
   return lesson;
+}
+
+function compareDialog() {
+  comparing ??= new CompareDialog(core);
+  return comparing;
 }
 
 // The client area drawn from what the screen shows, as a PNG.
@@ -284,6 +292,7 @@ function picture() {
 function exitProgram() {
   ended = true;
   document.getElementById('about').close();
+  comparing?.dialog.close();
   const client = document.getElementById('client');
   client.replaceChildren();
   client.style.width = '';
@@ -307,7 +316,7 @@ if (!core.start(params.get('seed') ?? '', params.get('method') ?? '')) {
 } else {
   render();
   // Ready to type: the file name takes the focus as the window opens.
-  window.pellucor = { core, render, screen: () => screenName, lastState: () => view.rendered };
+  window.pellucor = { core, render, screen: () => screenName, lastState: () => view.rendered, compare: () => compareDialog() };
   if (params.has('lesson')) lessonPanel().show();
   // A scenario from the page's own folder, as --script names a file.
   const script = params.get('script');
@@ -322,6 +331,8 @@ if (!core.start(params.get('seed') ?? '', params.get('method') ?? '')) {
     }
   }
   document.getElementById('txFile')?.focus();
+  // As --compare: the dialog opens, with the files given.
+  if (params.has('compare')) compareDialog().show(params.get('compare') || undefined);
   document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   document.documentElement.dataset.ready = 'true';
 }

@@ -71,6 +71,9 @@ export class LessonPanel {
     this.file = el('select', { id: 'lessonFile' });
     this.block = el('input', { type: 'number', id: 'lessonBlock', min: 0, value: 0 });
     const clear = el('button', { type: 'button', class: 'push', id: 'lessonClearPick', text: 'Clear the pick' });
+    const compare = el('button', { type: 'button', class: 'push', id: 'lessonCompare', text: 'Compare (F6)' });
+    compare.setAttribute('aria-keyshortcuts', 'F6');
+    compare.addEventListener('click', () => this.app.compare());
     this.file.addEventListener('change', () => this.answerRead());
     this.block.addEventListener('input', () => this.answerRead());
     clear.addEventListener('click', () => { this.file.value = ''; this.block.value = 0; this.answerRead(); });
@@ -79,7 +82,7 @@ export class LessonPanel {
     this.whole = answer('lessonWhole', 'Reading the whole file');
     this.note = answer('lessonNote', 'What the file holds');
     return [this.rule, el('label', { for: 'lessonFile', text: 'File:' }), this.file, el('label', { for: 'lessonBlock', text: 'Block:' }), this.block,
-      el('p', {}, clear), el('h3', { text: 'Reads:' }), this.path, el('h3', { text: 'Whole file:' }), this.whole, this.note];
+      el('p', {}, clear, ' ', compare), el('h3', { text: 'Reads:' }), this.path, el('h3', { text: 'Whole file:' }), this.whole, this.note];
   }
 
   answerRead() {

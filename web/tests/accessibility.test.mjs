@@ -16,7 +16,7 @@ after(async () => { await browser?.close(); server?.stop(); });
 // A file's colour is drawn at random and is what the lesson shows, on a cell or a directory row's
 // first cell, so its contrast with the text is not the page's to choose: those nodes are left out
 // of the contrast rule, and only those.
-const FILE_COLOURED = /^#Block\d+$|^#lvDirectory .*td:nth-child\(1\)$/;
+const FILE_COLOURED = /^#Block\d+$|^#lvDirectory .*td:nth-child\(1\)$|^#compareCell\d+_\d+$/;
 
 async function seriousFindings(page) {
   if (!await page.evaluate(() => !!window.axe)) await page.addScriptTag({ content: axeSource });
@@ -95,6 +95,14 @@ test('the lesson panel: F2 opens it, every page passes axe-core', async () => {
     await page.getByRole('tab', { name: tab }).click();
     assert.deepEqual(await seriousFindings(page), [], tab);
   }
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('the Compare dialog passes axe-core', async () => {
+  const { page, problems } = await openPage(browser, `${server.url}?compare=a:30,b:30,c:10&seed=7`);
+  assert.ok(await page.isVisible('#compareTable'));
+  assert.deepEqual(await seriousFindings(page), []);
   assert.deepEqual(problems, []);
   await page.close();
 });

@@ -112,3 +112,24 @@ export function expected(state) {
     lists,
   };
 }
+
+// The Compare dialog as it shows: its table as tab-separated text, and each small disk.
+export function readCompare(page) {
+  return page.evaluate(() => {
+    const hex = (css) => {
+      const m = css.match(/\d+/g);
+      return m ? `#${m.slice(0, 3).map((n) => Number(n).toString(16).padStart(2, '0')).join('')}` : null;
+    };
+    const rows = [...document.querySelectorAll('#compareTable tr')].map((tr) => [...tr.cells].map((c) => c.textContent).join('\t'));
+    const methods = [...document.querySelectorAll('.compare-disk')].map((d) => {
+      const cells = [...d.querySelectorAll('.compare-cell')];
+      const marked = cells.map((c, i) => [Number(c.dataset.order), i]).filter(([order]) => order > 0).sort((a, b) => a[0] - b[0]);
+      return {
+        name: d.querySelector('figcaption').textContent,
+        cells: cells.map((c) => ({ colour: hex(c.style.backgroundColor), text: c.textContent, textColour: hex(c.style.color) })),
+        marks: marked.map(([, i]) => i),
+      };
+    });
+    return { open: document.getElementById('compare').open, title: document.getElementById('compare-title').textContent, text: rows.map((r) => `${r}\n`).join(''), methods };
+  });
+}
