@@ -4,17 +4,7 @@
 const SVG = 'http://www.w3.org/2000/svg';
 const LINE_COLOURS = ['#1f5fbf', '#c03020', '#208040', '#8040a0'];
 
-const el = (tag, props = {}, ...children) => {
-  const e = document.createElement(tag);
-  for (const [k, v] of Object.entries(props)) {
-    if (k === 'text') e.textContent = v;
-    else if (k === 'class') e.className = v;
-    else if (k.startsWith('aria-') || k === 'role' || k === 'for') e.setAttribute(k, v);
-    else e[k] = v;
-  }
-  e.append(...children);
-  return e;
-};
+import { el } from './dom.js';
 const svg = (tag, attrs = {}) => {
   const e = document.createElementNS(SVG, tag);
   for (const [k, v] of Object.entries(attrs)) e.setAttribute(k, v);

@@ -1,17 +1,7 @@
 // The lesson panel beside the disk: Read, Free space, Exercise and Lecture. Every answer and every
 // lecture action comes from the logic; this file only lays them out and forwards the clicks.
 
-const el = (tag, props = {}, ...children) => {
-  const e = document.createElement(tag);
-  for (const [k, v] of Object.entries(props)) {
-    if (k === 'text') e.textContent = v;
-    else if (k === 'class') e.className = v;
-    else if (k.startsWith('aria-') || k === 'role' || k === 'for') e.setAttribute(k, v);
-    else e[k] = v;
-  }
-  e.append(...children);
-  return e;
-};
+import { el } from './dom.js';
 const counted = (n, one, many) => `${n} ${n === 1 ? one : many}`;
 const answer = (id, name) => el('p', { class: 'answer', id, 'aria-label': name, 'aria-live': 'polite' });
 
